@@ -1,0 +1,74 @@
+#pragma once
+// Two frame slots between the camera's streaming thread (producer) and the one tool worker
+// in charge (consumer). A frame is never overwritten while a handler reads it: when the
+// handlers are slower than the camera, the producer waits for a free slot.
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+#include "capture/bounded_semaphore.h"
+#include "capture/camera_frame.h"
+
+namespace halvertone {
+
+inline constexpr int32_t kSOk = 0;
+inline constexpr int32_t kEPointer = static_cast<int32_t>(0x80004003u);
+
+// A slot taken by a consumer; `length` is the slot size fixed by the first accepted frame.
+struct TakenFrame {
+    const uint8_t* bytes = nullptr;
+    int32_t length = 0;
+
+    explicit operator bool() const { return bytes != nullptr; }
+    // Only full 640 x 480 x 3 frames can be scanned and mapped.
+    bool IsFullFrame() const { return length == static_cast<int32_t>(kFrameBytes); }
+    CameraFrame View() const { return CameraFrame{bytes}; }
+};
+
+class FrameRing {
+public:
+    FrameRing();
+
+    // The producer step of the grabber callback (returns S_OK or E_POINTER).
+    int32_t BufferCB(const uint8_t* buffer, long length);
+
+    // Waits without limit for a filled slot; an empty TakenFrame when the wait failed
+    // (the ring was shut down). Give it back exactly once after a successful take.
+    TakenFrame Take();
+    void GiveBack();
+
+    // Set by every tool start; nothing sets it back.
+    void AcceptFrames() { accepting_.store(true); }
+    bool AcceptingFrames() const { return accepting_.load(); }
+
+    // Set by every callback; read and cleared by the camera watchdog.
+    bool FrameArrived() const { return frameArrived_.load(); }
+    // Returns the previous value and clears the flag.
+    bool TakeFrameArrived() { return frameArrived_.exchange(false); }
+    void ClearFrameArrived() { frameArrived_.store(false); }
+
+    // Releases a producer or consumer blocked in a wait; later waits fail at once.
+    void Shutdown();
+
+    // Frames whose length differed from the slot size: dropped, never copied.
+    uint64_t WrongSizeDrops() const { return wrongSizeDrops_.load(); }
+    int32_t SlotLength() const { return slotLength_.load(); }
+    int ReadIndex() const { return readIndex_.load(); }
+    int WriteIndex() const { return writeIndex_.load(); }
+
+private:
+    std::array<std::unique_ptr<uint8_t[]>, 2> slots_;
+    std::atomic<int32_t> slotLength_{0};
+    std::atomic<int> writeIndex_{0};
+    std::atomic<int> readIndex_{0};
+    BoundedSemaphore free_{2, 2};
+    BoundedSemaphore filled_{0, 2};
+    std::mutex ringLock_;
+    std::atomic<bool> accepting_{false};
+    std::atomic<bool> frameArrived_{false};
+    std::atomic<uint64_t> wrongSizeDrops_{0};
+};
+
+}  // namespace halvertone

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Every test: installs what is missing, builds the native (ASan + UBSan), ThreadSanitizer and
+# Windows trees, and runs their tests (the Windows ones under Wine, in Xvfb when no display is set).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+scripts/setup-deps.sh
+scripts/check-headers.sh
+
+jobs=$(nproc)
+
+echo "== native (ASan + UBSan) =="
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+ctest --preset native
+
+echo "== threaded tests under ThreadSanitizer =="
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan -j "$jobs"
+ctest --preset tsan
+
+echo "== benchmarks build =="
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j "$jobs"
+
+echo "== windows (under Wine) =="
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+source scripts/wine-session.sh
+wine_session_start "$root/build/windows" 1024x768
+trap wine_session_stop EXIT
+ctest --preset windows
