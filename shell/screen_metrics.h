@@ -1,0 +1,24 @@
+#pragma once
+// Size of the primary screen in pixels and the screen pixels per camera pixel of the nominal
+// 640 x 480 frame. Read at start-up and again after every display change.
+#include <cstdint>
+
+#include "shell/shared_value.h"
+
+namespace halvertone {
+
+struct ScreenMetrics {
+    SharedValue<int32_t> width{1024};
+    SharedValue<int32_t> height{768};
+    double scaleX = 1024 / 640.0;
+    double scaleY = 768 / 480.0;
+
+    void Set(int32_t w, int32_t h) {
+        width = w;
+        height = h;
+        scaleX = w / 640.0;
+        scaleY = h / 480.0;
+    }
+};
+
+}  // namespace halvertone
