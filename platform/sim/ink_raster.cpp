@@ -59,15 +59,16 @@ void RasterCubic(PixelImage& image, PointF p0, PointF p1, PointF p2, PointF p3,
                  const Brush& brush) {
     const double length = Distance(p0, p1) + Distance(p1, p2) + Distance(p2, p3);
     const int32_t n = std::clamp(static_cast<int32_t>(std::ceil(length)), 1, 4096);
-    PointF prev = p0;
+    // The curve is no longer than its control polygon, so n samples are at most a pixel apart.
+    StampBrush(image, p0, brush);
     for (int32_t i = 1; i <= n; ++i) {
         const double t = static_cast<double>(i) / n;
         const double u = 1 - t;
         const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
-        const PointF q{a * p0.x + b * p1.x + c * p2.x + d * p3.x,
-                       a * p0.y + b * p1.y + c * p2.y + d * p3.y};
-        RasterLine(image, prev, q, brush);
-        prev = q;
+        StampBrush(
+            image,
+            {a * p0.x + b * p1.x + c * p2.x + d * p3.x, a * p0.y + b * p1.y + c * p2.y + d * p3.y},
+            brush);
     }
 }
 

@@ -19,55 +19,34 @@ constexpr double kDefaultTension = 0.5;
 }  // namespace
 
 std::string Describe(const InkCall& call) {
+    static constexpr const char* kNames[kInkOpCount] = {
+        "open-screen", "close-screen", "beziers",  "cardinal", "taut",   "pen",     "restore-pen",
+        "rop",         "segment",      "polyline", "compose",  "square", "present", "end-compose"};
     std::ostringstream out;
     const size_t n = call.points.size();
     switch (call.op) {
-        case InkOp::kOpenScreen:
-            out << "open-screen";
-            break;
-        case InkOp::kCloseScreen:
-            out << "close-screen";
-            break;
-        case InkOp::kBeziers:
-            out << "beziers " << n;
-            break;
-        case InkOp::kCardinalCurve:
-            out << "cardinal " << n;
-            break;
         case InkOp::kTautCurve:
+            // The two-point curves of live drawing read as such.
             if (n == 2) {
                 out << "curve2";
             } else {
                 out << "taut " << n;
             }
             break;
+        case InkOp::kBeziers:
+        case InkOp::kCardinalCurve:
+        case InkOp::kStrokePolyline:
+            out << kNames[static_cast<size_t>(call.op)] << ' ' << n;
+            break;
         case InkOp::kSelectPen:
             out << "pen " << call.pen.colour << ' ' << call.pen.width;
             break;
-        case InkOp::kRestorePen:
-            out << "restore-pen";
-            break;
         case InkOp::kSetRasterOp:
-            out << "rop " << call.value;
-            break;
-        case InkOp::kStrokeSegment:
-            out << "segment";
-            break;
-        case InkOp::kStrokePolyline:
-            out << "polyline " << n;
-            break;
-        case InkOp::kCompose:
-            out << "compose";
-            break;
         case InkOp::kRestoreSquare:
-            out << "square " << call.value;
+            out << kNames[static_cast<size_t>(call.op)] << ' ' << call.value;
             break;
-        case InkOp::kPresent:
-            out << "present";
-            break;
-        case InkOp::kEndCompose:
-            out << "end-compose";
-            break;
+        default:
+            out << kNames[static_cast<size_t>(call.op)];
     }
     AppendPoints(out, call.points);
     return out.str();
@@ -86,19 +65,16 @@ class SimInkSurface final : public InkSurface {
     }
 
     void DrawBeziers(std::span<const PixelPoint> points, const InkPen& pen) override {
-        std::lock_guard lock(owner_.mutex_);
-        Note(InkOp::kBeziers, points, pen);
-        if (Rasterise()) RasterBeziers(image_, points, PieceBrush(pen));
+        Piece(InkOp::kBeziers, points, pen,
+              [&] { RasterBeziers(image_, points, PieceBrush(pen)); });
     }
     void DrawCardinalCurve(std::span<const PixelPoint> points, const InkPen& pen) override {
-        std::lock_guard lock(owner_.mutex_);
-        Note(InkOp::kCardinalCurve, points, pen);
-        if (Rasterise()) RasterCardinal(image_, points, kDefaultTension, PieceBrush(pen));
+        Piece(InkOp::kCardinalCurve, points, pen,
+              [&] { RasterCardinal(image_, points, kDefaultTension, PieceBrush(pen)); });
     }
     void DrawTautCurve(std::span<const PixelPoint> points, const InkPen& pen) override {
-        std::lock_guard lock(owner_.mutex_);
-        Note(InkOp::kTautCurve, points, pen);
-        if (Rasterise()) RasterCardinal(image_, points, 0.0, PieceBrush(pen));
+        Piece(InkOp::kTautCurve, points, pen,
+              [&] { RasterCardinal(image_, points, 0.0, PieceBrush(pen)); });
     }
     void SelectPen(const InkPen& pen) override {
         std::lock_guard lock(owner_.mutex_);
@@ -138,6 +114,12 @@ class SimInkSurface final : public InkSurface {
     Brush GdiBrush() const {
         const InkPen pen = selected_.value_or(InkPen{0, 1});
         return {pen.colour, pen.width, rop_};
+    }
+    template <typename Raster>
+    void Piece(InkOp op, std::span<const PixelPoint> points, const InkPen& pen, Raster raster) {
+        std::lock_guard lock(owner_.mutex_);
+        Note(op, points, pen);
+        if (Rasterise()) raster();
     }
     // Called with the owner's lock held.
     void Note(InkOp op, std::span<const PixelPoint> points = {}, InkPen pen = {},

@@ -31,7 +31,7 @@ enum class InkOp {
     kPresent,
     kEndCompose,
 };
-inline constexpr size_t kInkOpCount = 14;
+inline constexpr size_t kInkOpCount = static_cast<size_t>(InkOp::kEndCompose) + 1;
 
 enum class InkTarget { kScreen, kCanvas };
 
