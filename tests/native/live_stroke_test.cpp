@@ -198,6 +198,26 @@ TEST(LiveStroke, HighlighterDrawsThroughTheStrokeLibraryAndTintsTheScreen) {
     EXPECT_EQ(h.canvas.Screen().At(10, 10), 0x00C0C0C0u);
 }
 
+// The start dot is appended after a final call may have filled the buffer; nothing may be
+// written past it, and an over-full buffer is flushed and restarted like a full one.
+TEST(LiveStroke, AnOverFullBufferIsNeverWrittenPast) {
+    Live h({{10, 10}, {20, 20}, {30, 25}});
+    h.live.AddLivePoint(1, 40, 40);
+    PixelPoint p{60, 60};
+    h.live.DrawStrokePiece(p, p, true);
+    EXPECT_EQ(h.live.Buffer().count, 5);
+    for (int i = 0; i < 3; ++i) h.live.Buffer().Append({70 + i, 70});
+    PixelPoint q{90, 90};
+    h.live.DrawStrokePiece(q, q, true);
+    EXPECT_EQ(h.live.Buffer().count, SegmentBuffer::kCapacity);
+    EXPECT_EQ(h.live.AddLivePoint(1, 95, 95), kLiveFinalDone);
+    EXPECT_EQ(h.live.Buffer().count, SegmentBuffer::kCapacity);
+
+    Live five({{10, 10}, {20, 20}, {30, 25}, {40, 40}, {50, 45}});
+    EXPECT_EQ(five.live.AddLivePoint(0, 60, 60), kLiveAccepted);
+    EXPECT_EQ(BufferPoints(five.live), (std::vector<PixelPoint>{{60, 60}}));
+}
+
 TEST(ScreenContext, PenUpRestoresWhatPenDownSelectedWhateverTheFlagSaysNow) {
     InkHarness h;
     h.pen.highlighter = false;

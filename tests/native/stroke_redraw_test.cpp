@@ -178,5 +178,12 @@ TEST(StrokeRedraw, ATapIsRedrawnThroughItsTwoPoints) {
     EXPECT_EQ(h.canvas.Screen().At(50, 60), 0xFF0000u);
 }
 
+TEST(InkPen, GdiColoursBecomeOpaqueArgb) {
+    EXPECT_EQ(ArgbFromColour(0x00FF0000), 0xFF0000FFu) << "blue";
+    EXPECT_EQ(ArgbFromColour(0x000000FF), 0xFFFF0000u) << "red";
+    EXPECT_EQ(ArgbFromColour(0x00336699), 0xFF996633u);
+    EXPECT_EQ(ArgbFromColour(0x7F000000), 0xFF000000u) << "the top byte is no alpha";
+}
+
 }  // namespace
 }  // namespace halvertone
