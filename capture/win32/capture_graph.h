@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "capture/camera_ids.h"
 #include "capture/win32/com_ptr.h"
 
 namespace halvertone {
@@ -18,14 +19,6 @@ namespace halvertone {
 // Caption and flags of the camera failure boxes.
 inline constexpr char kCaptureErrorCaption[] = "Error!";
 inline constexpr UINT kCaptureErrorFlags = MB_SETFOREGROUND | MB_TASKMODAL;
-
-// The ids of the camera to use: the first "VID"/"PID" pair of the settings, and whether the
-// settings hold a pair at all.
-struct CameraIds {
-    std::string vid;
-    std::string pid;
-    int32_t count = 0;
-};
 
 class CaptureGraph {
   public:

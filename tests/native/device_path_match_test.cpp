@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "capture/camera_ids.h"
+
 namespace halvertone {
 namespace {
 
@@ -51,6 +53,18 @@ TEST(DevicePathMatch, TheLastMatchingDeviceIsChosen) {
         << "only the first of two devices matches";
     EXPECT_EQ(ChooseCaptureDevice(paths, "ffff", "ffff"), std::nullopt);
     EXPECT_EQ(ChooseCaptureDevice({}, "046d", "0825"), std::nullopt);
+}
+
+TEST(DevicePathMatch, OnlyTheFirstIdPairOfTheSettingsIsUsed) {
+    Settings s;
+    s.vid = {"046d", "1234"};
+    s.pid = {"0825", "5678"};
+    s.cameraIdCount = 2;
+    const CameraIds ids = CameraIdsFrom(s);
+    EXPECT_EQ(ids.count, 2);
+    EXPECT_TRUE(DevicePathMatches(R"(\\?\usb#vid_046d&pid_0825)", ids.vid, ids.pid));
+    EXPECT_FALSE(DevicePathMatches(R"(\\?\usb#vid_1234&pid_5678)", ids.vid, ids.pid));
+    EXPECT_EQ(CameraIdsFrom(Settings{}).count, 0);
 }
 
 }  // namespace

@@ -12,6 +12,9 @@
 #include "capture/frame_ring.h"
 #include "capture/win32/com_ptr.h"
 #include "capture/win32/grabber_callback.h"
+#include "platform/clock.h"
+#include "platform/sim/synthetic_camera.h"
+#include "tracking/spot_finder.h"
 
 extern "C" const CLSID CLSID_SampleGrabber;
 
@@ -104,6 +107,35 @@ TEST_F(GrabberCallbackTest, TheSystemSampleGrabberTakesTheCallback) {
         EXPECT_EQ(grabber->SetCallback(nullptr, 1), S_OK);
     }
     CoUninitialize();
+}
+
+// Without a camera the synthetic one drives the very same object the grabber would call.
+TEST_F(GrabberCallbackTest, TheSyntheticCameraFeedsTheSameCallbackObject) {
+    FrameRing ring;
+    ring.AcceptFrames();
+    cb.SetRing(&ring);
+    SteadyClock clock;
+    sim::SyntheticCamera camera(
+        clock,
+        [](const uint8_t* b, long n) {
+            GrabberCallback::Instance().BufferCB(0, const_cast<BYTE*>(b), n);
+        },
+        [](uint64_t) {
+            return sim::PenSample{true, 512, 384};
+        },
+        sim::CameraScene(sim::DefaultProjection(1024, 768), sim::SceneOptions{}));
+    camera.Start();
+    for (int i = 0; i < 3; ++i) {
+        const TakenFrame t = ring.Take();
+        ASSERT_TRUE(t);
+        const auto spot = FindSpot(t.View(), kWholeFrame, 150, ScanRows::kMouse);
+        ring.GiveBack();
+        ASSERT_TRUE(spot);
+        EXPECT_NEAR(spot->box.Centre().x, 320, 2);
+        EXPECT_NEAR(spot->box.Centre().y, 240, 2);
+    }
+    ring.Shutdown();
+    camera.Stop();
 }
 
 }  // namespace
