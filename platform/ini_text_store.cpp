@@ -4,14 +4,6 @@
 #include "platform/profile_value.h"
 
 namespace halvertone {
-namespace {
-
-bool HasLineBreak(const std::string& text) {
-    return text.find_first_of("\r\n") != std::string::npos;
-}
-
-}  // namespace
-
 std::string IniTextStore::GetString(const std::string& section, const std::string& key,
                                     const std::string& fallback, size_t bufferChars) {
     // A missing file reads like an empty one.

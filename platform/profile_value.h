@@ -24,4 +24,10 @@ std::string TrimFallback(std::string_view fallback);
 // not fit; wraps around in 32 bits. No digits give 0.
 int32_t ParseProfileInt(std::string_view text);
 
+// A section, key or value with a line break would turn into lines of its own when written,
+// letting a value plant keys; writes refuse such texts.
+inline bool HasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
 }  // namespace halvertone

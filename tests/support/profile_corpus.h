@@ -81,7 +81,7 @@ inline const std::vector<File>& Files() {
          "ff\r\nhi=\xE4\xB8\xAD\r\n\xC4key=upper\r\nc1=\x1cv\x1c\nc2=\x1dv\x1f\nc3=\x85v\x85\nc4="
          "\x01v\x01\n"
          "c5= \x1ev \n"},
-        {"nul.ini", "[S]\r\nk=ab\0cd\r\nx\0y=1\r\n"s},
+        {"zero-byte.ini", "[S]\r\nk=ab\0cd\r\nx\0y=1\r\n"s},
         {"noname.ini", "[S]\n=v1\n=v2\nk=1\n=v3\n"},
         {"brackets.ini",
          "[ A  B ]\nk=ab\n[k]=v\nx=insidek\n[\nk2=after\n]\nk3=z\n[E]\n[E2]\nk=e2\n"},
@@ -171,8 +171,8 @@ inline const std::vector<ReadCase>& ReadCases() {
         {"spaces.ini", "S", "c3", "DEF", 100, "\x85v\x85"},
         {"spaces.ini", "S", "c4", "DEF", 100, "\x01v\x01"},
         {"spaces.ini", "S", "c5", "DEF", 100, "\x1ev"},
-        {"nul.ini", "S", "k", "DEF", 100, "ab"},
-        {"nul.ini", "S", "x", "DEF", 100, "1"},
+        {"zero-byte.ini", "S", "k", "DEF", 100, "ab"},
+        {"zero-byte.ini", "S", "x", "DEF", 100, "1"},
         {"noname.ini", "S", "", "DEF", 100, "v1"},
         {"noname.ini", "S", " ", "DEF", 100, "v1"},
         {"brackets.ini", "a  b", "k", "DEF", 100, "ab"},
