@@ -37,9 +37,11 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-IniKey* FindKey(IniSection& section, std::string_view trimmedName) {
-    for (IniKey& k : section.keys)
-        if (SameName(k.name, trimmedName)) return &k;
+// The first section or key of that name, const or not as the list is.
+template <typename List>
+auto FindNamed(List& list, std::string_view trimmedName) -> decltype(&*list.begin()) {
+    for (auto& item : list)
+        if (SameName(item.name, trimmedName)) return &item;
     return nullptr;
 }
 
@@ -93,17 +95,10 @@ std::string IniDocument::Serialize() const {
     return EncodeProfileText(out, encoding_);
 }
 
-IniSection* IniDocument::FindSection(std::string_view heldName) {
-    const std::string_view trimmed = Trim(heldName);
-    for (IniSection& s : sections_)
-        if (SameName(s.name, trimmed)) return &s;
-    return nullptr;
-}
-
 std::optional<std::string> IniDocument::Find(std::string_view section, std::string_view key) const {
-    IniSection* s = const_cast<IniDocument*>(this)->FindSection(FromCallerText(section, encoding_));
+    const IniSection* s = FindNamed(sections_, Trim(FromCallerText(section, encoding_)));
     if (!s) return std::nullopt;
-    const IniKey* k = FindKey(*s, Trim(FromCallerText(key, encoding_)));
+    const IniKey* k = FindNamed(s->keys, Trim(FromCallerText(key, encoding_)));
     if (!k || !k->value) return std::nullopt;
     return ToCallerText(*k->value, encoding_);
 }
@@ -112,13 +107,13 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     const std::string heldSection = FromCallerText(section, encoding_);
     const std::string heldKey = FromCallerText(key, encoding_);
     const std::string heldValue(TrimLeft(FromCallerText(value, encoding_)));
-    IniSection* s = FindSection(heldSection);
+    IniSection* s = FindNamed(sections_, Trim(heldSection));
     if (!s) {
         // A new name keeps its trailing blanks, as the platform writes it.
         sections_.push_back(IniSection{std::string(TrimLeft(heldSection)), {}});
         s = &sections_.back();
     }
-    if (IniKey* k = FindKey(*s, Trim(heldKey))) {
+    if (IniKey* k = FindNamed(s->keys, Trim(heldKey))) {
         if (k->value && *k->value == heldValue) return false;
         k->value = heldValue;
         return true;

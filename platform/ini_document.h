@@ -44,7 +44,6 @@ class IniDocument {
     bool Set(std::string_view section, std::string_view key, std::string_view value);
 
   private:
-    IniSection* FindSection(std::string_view heldName);
     IniEncoding encoding_ = IniEncoding::kAnsi;
     std::vector<IniSection> sections_;  // held form; [0]: the keys above the first section line
 };
