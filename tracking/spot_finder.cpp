@@ -51,15 +51,19 @@ CandidateMasks MakeMasks(int period, int first) {
 const CandidateMasks kEveryOtherPixel = MakeMasks(6, 1);
 const CandidateMasks kEveryPixel = MakeMasks(3, 1);
 
-// Non-zero when some masked byte of the 48 bytes at p is >= t.
-inline __m128i BrightIn48(const uint8_t* p, __m128i t, const CandidateMasks& masks) {
-    __m128i acc = _mm_setzero_si128();
+// Running maximum of the candidate bytes of the 48 bytes at p (other bytes count as 0).
+inline __m128i MaxIn48(__m128i acc, const uint8_t* p, const CandidateMasks& masks) {
     for (int k = 0; k < 3; ++k) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-        const __m128i ge = _mm_cmpeq_epi8(_mm_max_epu8(v, t), v);
-        acc = _mm_or_si128(acc, _mm_and_si128(ge, masks.m[k]));
+        acc = _mm_max_epu8(acc, _mm_and_si128(v, masks.m[k]));
     }
     return acc;
+}
+
+// Some byte of the running maximum reaches t. Bytes masked to 0 only reach a threshold of 0,
+// where every pixel is bright anyway; callers confirm hits with the plain loop.
+inline bool AnyAtLeast(__m128i acc, __m128i t) {
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(acc, t), acc)) != 0;
 }
 
 }  // namespace
@@ -77,10 +81,10 @@ std::optional<PixelPoint> CoarseScan(const CameraFrame& frame, const PixelRect& 
         __m128i acc = _mm_setzero_si128();
         int32_t vectorEnd = x;
         while (vectorEnd + 15 < w.right) {
-            acc = _mm_or_si128(acc, BrightIn48(row + vectorEnd * 3, t, kEveryOtherPixel));
+            acc = MaxIn48(acc, row + vectorEnd * 3, kEveryOtherPixel);
             vectorEnd += 16;
         }
-        if (_mm_movemask_epi8(acc) == 0) {
+        if (!AnyAtLeast(acc, t)) {
             x = vectorEnd;  // nothing bright in the vector part of this row
         }
         for (; x < w.right; x += 2) {
@@ -92,12 +96,14 @@ std::optional<PixelPoint> CoarseScan(const CameraFrame& frame, const PixelRect& 
 
 bool BrightPixelPresent(const CameraFrame& frame, uint8_t threshold) {
     const __m128i t = _mm_set1_epi8(static_cast<char>(threshold));
-    __m128i acc = _mm_setzero_si128();
-    for (size_t off = 0; off + 48 <= kFrameBytes; off += 48) {
-        acc = _mm_or_si128(acc, BrightIn48(frame.bytes + off, t, kEveryPixel));
-        if ((off % kFrameStride) + 48 >= kFrameStride && _mm_movemask_epi8(acc) != 0) return true;
+    if (threshold == 0) return true;
+    // One check per row keeps the loop tight and still stops soon after a bright pixel.
+    for (size_t row = 0; row < kFrameBytes; row += kFrameStride) {
+        __m128i acc = _mm_setzero_si128();
+        for (size_t off = row; off < row + kFrameStride; off += 48) acc = MaxIn48(acc, frame.bytes + off, kEveryPixel);
+        if (AnyAtLeast(acc, t)) return true;
     }
-    return _mm_movemask_epi8(acc) != 0;
+    return false;
 }
 
 #else
