@@ -29,6 +29,7 @@ class WorkerThreadsTest : public ::testing::Test {
     }
     // Every worker ends: flags clear, blocked frame waits released, threads joined.
     ~WorkerThreadsTest() override {
+        stopProducer = true;
         r.m.flags.ClearAll();
         r.m.ring.Shutdown();
         if (producer.joinable()) producer.join();
@@ -46,6 +47,7 @@ class WorkerThreadsTest : public ::testing::Test {
     TurnProbe probe{&lock};
     WorkerRig r{threads, lock, &probe};
     std::thread producer;
+    std::atomic<bool> stopProducer{false};
 };
 
 TEST_F(WorkerThreadsTest, EachCrossingOfTheToolbarEdgeStartsOneWorker) {
@@ -81,9 +83,8 @@ TEST_F(WorkerThreadsTest, FreeRunningCrossingsNeverLoseOrDoubleAWorker) {
 
 TEST_F(WorkerThreadsTest, RacingToolStartsKeepExactlyOneWorkerOfTheChosenTool) {
     r.starter.StartMouse();
-    std::atomic<bool> stop{false};
     producer = std::thread([&] {
-        while (!stop) r.m.PushNone();
+        while (!stopProducer) r.m.PushNone();
     });
     for (int i = 0; i < 300; ++i) {
         if (i % 2 == 0)
@@ -94,8 +95,13 @@ TEST_F(WorkerThreadsTest, RacingToolStartsKeepExactlyOneWorkerOfTheChosenTool) {
     }
     r.starter.StartMouse();
     const int turns = probe.Turns();
-    ASSERT_TRUE(probe.WaitTurns(turns + 8)) << "no worker takes frames after the last start";
-    stop = true;
+    ASSERT_TRUE(probe.WaitTurns(turns + 8))
+        << "no worker takes frames after the last start; running mouse "
+        << r.running.Running(WorkerKind::kMouse) << " pen " << r.running.Running(WorkerKind::kPen)
+        << ", alive mouse " << threads.Alive(WorkerKind::kMouse) << " pen "
+        << threads.Alive(WorkerKind::kPen) << ", flags " << r.m.flags.Mouse() << r.m.flags.Pen()
+        << ", turns " << probe.Turns();
+    stopProducer = true;
     EXPECT_TRUE(r.running.Running(WorkerKind::kMouse));
     EXPECT_TRUE(r.m.flags.Mouse());
     ExpectHandlersApart();
