@@ -4,33 +4,46 @@
 
 namespace halvertone {
 
+// One row of the start operations: the tool, its worker, whether the outside flag is
+// cleared, whose per-stroke state is reset, and the worker's priority.
+struct StartRow {
+    int32_t toolMode;
+    WorkerKind worker;
+    bool clearsOutside;
+    WorkerKind resetsHandler;
+    ThreadPriority priority;
+};
+
+namespace {
+
+// The mouse start also resets the pen handler's per-frame state.
+constexpr StartRow kMouseRow{kToolMouse, WorkerKind::kMouse, true, WorkerKind::kPen,
+                             ThreadPriority::kNormal};
+constexpr StartRow kPenRow{kToolPen, WorkerKind::kPen, true, WorkerKind::kPen,
+                           ThreadPriority::kHighest};
+constexpr StartRow kEraserRow{kToolEraser, WorkerKind::kEraser, false, WorkerKind::kEraser,
+                              ThreadPriority::kNormal};
+
+}  // namespace
+
+void ToolStarter::Run(const StartRow& row) {
+    c_.toolMode = row.toolMode;
+    c_.flags.Select(row.worker);
+    c_.state.penDown = false;
+    if (row.clearsOutside) c_.state.outside = false;
+    c_.workers.Handler(row.resetsHandler).ResetForToolStart();
+    c_.workers.StartWorker(row.worker, row.priority);
+    c_.ring.AcceptFrames();
+}
+
 void ToolStarter::StartMouse() {
-    c_.toolMode = kToolMouse;
-    c_.flags.Select(WorkerKind::kMouse);
-    c_.state.outside = false;
-    c_.state.penDown = false;
-    c_.workers.Handler(WorkerKind::kPen).ResetForToolStart();
-    c_.workers.StartWorker(WorkerKind::kMouse);
-    c_.ring.AcceptFrames();
+    Run(kMouseRow);
 }
-
 void ToolStarter::StartPen() {
-    c_.toolMode = kToolPen;
-    c_.flags.Select(WorkerKind::kPen);
-    c_.state.penDown = false;
-    c_.state.outside = false;
-    c_.workers.Handler(WorkerKind::kPen).ResetForToolStart();
-    c_.workers.StartWorker(WorkerKind::kPen, ThreadPriority::kHighest);
-    c_.ring.AcceptFrames();
+    Run(kPenRow);
 }
-
 void ToolStarter::StartEraser() {
-    c_.toolMode = kToolEraser;
-    c_.flags.Select(WorkerKind::kEraser);
-    c_.state.penDown = false;
-    c_.workers.Handler(WorkerKind::kEraser).ResetForToolStart();
-    c_.workers.StartWorker(WorkerKind::kEraser);
-    c_.ring.AcceptFrames();
+    Run(kEraserRow);
 }
 
 void ToolStarter::Start(int32_t toolMode) {

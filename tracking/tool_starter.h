@@ -15,6 +15,8 @@
 
 namespace halvertone {
 
+struct StartRow;
+
 struct ToolStarterContext {
     DispatchFlags& flags;
     TrackingState& state;
@@ -45,6 +47,8 @@ class ToolStarter {
     void DisplayChange(const std::function<void()>& rebuild, ToolbarView& toolbar);
 
   private:
+    void Run(const StartRow& row);
+
     ToolStarterContext c_;
 };
 

@@ -10,21 +10,17 @@ namespace halvertone {
 namespace {
 
 using testing_support::Button;
+using testing_support::kOffToolbarPixel;
+using testing_support::kOnToolbarPixel;
 using testing_support::Move;
 using testing_support::RecordingStarter;
 using testing_support::WorkerRig;
-
-constexpr PixelPoint kOnToolbarPixel{320, 240};
-constexpr PixelPoint kOffToolbarPixel{400, 240};
 
 class ToolWorkersTest : public ::testing::Test {
   protected:
     ToolWorkersTest() {
         r.workers.SetBeforeWorkerStart([this] { ++segmentResets; });
-        r.m.toolbar.SetWindowRect({0, 200, 40, 500});
-        r.m.toolbar.visible = true;
-        r.m.mapping.Table().At(kOnToolbarPixel.x, kOnToolbarPixel.y) = {20, 300};
-        r.m.mapping.Table().At(kOffToolbarPixel.x, kOffToolbarPixel.y) = {600, 300};
+        r.PlaceToolbar();
     }
     bool Flags(bool mouse, bool pen, bool eraser, bool calibration) const {
         const DispatchFlags& f = r.m.flags;

@@ -163,6 +163,10 @@ class ProbedMouse final : public ToolHandler {
     TurnProbe* probe_;
 };
 
+// Two camera pixels: one maps onto the toolbar docked at the left edge, one off it.
+inline constexpr PixelPoint kOnToolbarPixel{320, 240};
+inline constexpr PixelPoint kOffToolbarPixel{400, 240};
+
 struct WorkerRig {
     WorkerRig(ThreadStarter& threadStarter, Lockable& toolMutex, TurnProbe* probe = nullptr)
         : pen(m, WorkerKind::kPen, probe),
@@ -178,6 +182,14 @@ struct WorkerRig {
         m.toolbar.onSelectTool = [this](int32_t id) {
             starter.Start(id == kCurrentTool ? m.toolbar.toolMode.load() : id);
         };
+    }
+
+    // A visible toolbar at (0, 200) .. (40, 500) and the two pixels' screen positions.
+    void PlaceToolbar() {
+        m.toolbar.SetWindowRect({0, 200, 40, 500});
+        m.toolbar.visible = true;
+        m.mapping.Table().At(kOnToolbarPixel.x, kOnToolbarPixel.y) = {20, 300};
+        m.mapping.Table().At(kOffToolbarPixel.x, kOffToolbarPixel.y) = {600, 300};
     }
 
     sim::MouseRig m;

@@ -11,21 +11,17 @@
 namespace halvertone {
 namespace {
 
+using testing_support::kOffToolbarPixel;
+using testing_support::kOnToolbarPixel;
 using testing_support::OwnerLock;
 using testing_support::TurnProbe;
 using testing_support::WorkerRig;
 
-constexpr PixelPoint kOnToolbarPixel{320, 240};
-constexpr PixelPoint kOffToolbarPixel{400, 240};
-
 class WorkerThreadsTest : public ::testing::Test {
   protected:
     WorkerThreadsTest() {
-        r.m.toolbar.SetWindowRect({0, 200, 40, 500});
-        r.m.toolbar.visible = true;
+        r.PlaceToolbar();
         r.m.toolbar.toolMode = kToolPen;
-        r.m.mapping.Table().At(kOnToolbarPixel.x, kOnToolbarPixel.y) = {20, 300};
-        r.m.mapping.Table().At(kOffToolbarPixel.x, kOffToolbarPixel.y) = {600, 300};
     }
     // Every worker ends: flags clear, blocked frame waits released, threads joined.
     ~WorkerThreadsTest() override {
