@@ -1,57 +1,61 @@
-// A whole calibration run on its own worker thread, started by the calibration command
-// through the tool workers: the tool in charge before stops, and once the thirteen targets
-// are measured its worker is started again.
+// A calibration run on real threads: a camera thread shows the pen on each target until it is
+// accepted, and one or two calibration workers take the frames (two overlap when a restart
+// follows a worker still waiting for its last frame).
 #include <gtest/gtest.h>
 
-#include "platform/sim/joining_thread_starter.h"
+#include <thread>
+#include <vector>
+
 #include "support/calibration_rig.h"
-#include "support/worker_rig.h"
-#include "tracking/calibration_hookup.h"
 
 namespace halvertone {
 namespace {
 
-TEST(CalibrationWorker, ARunStopsTheToolAndRestartsItWhenDone) {
-    sim::JoiningThreadStarter threads;
-    StdLockable lock;
-    testing_support::WorkerRig r(threads, lock);
-    test::CalibrationRig cal;
-    WorkerToolDispatch dispatch(r.m.flags, r.m.state, r.workers);
-    const CalibrationEnvironment base = cal.Environment();
-    CalibrationProcedure procedure(CalibrationEnvironment{
-        cal.settings, cal.screen, cal.profile, cal.clock, cal.ring, cal.painter, cal.beeper,
-        cal.repainter, cal.dialog, dispatch, base.hooks});
-    ProcedureRun run(procedure, cal.repainter);
-    dispatch.Attach(run);
-    // However the test ends, every worker ends before what it uses goes away.
-    struct StopAll {
-        std::function<void()> stop;
-        ~StopAll() { stop(); }
-    } stopAll{[&] {
-        r.m.flags.ClearAll();
-        r.m.ring.Shutdown();
-        cal.ring.Shutdown();
-        threads.JoinAll();
-    }};
+using test::CalibrationRig;
+using test::UprightTargets;
 
-    r.starter.StartEraser();
-    r.m.state.penDown = true;
-    procedure.State().startRequest = true;
-    procedure.Command();
-    EXPECT_TRUE(r.m.flags.Calibration());
-    EXPECT_FALSE(r.m.flags.Eraser());
-    EXPECT_FALSE(r.m.state.penDown);
-    EXPECT_EQ(threads.Started(WorkerKind::kCalibration), 1);
+void Worker(CalibrationRig& rig) {
+    while (rig.dispatch.calibration && !rig.procedure.Done()) {
+        rig.procedure.ClearOrientationError();
+        rig.procedure.OnFrame();
+    }
+}
 
-    r.m.PushNone();  // the eraser worker sees its flag clear after this frame
-    for (const PixelPoint& p : test::UprightTargets())
-        cal.Deliver(test::CalibrationRig::SpotFrame(p));
-    ASSERT_TRUE(threads.WaitFinished(2)) << "the eraser or the calibration worker did not end";
-    EXPECT_EQ(cal.builds, 1);
-    EXPECT_EQ(threads.Started(WorkerKind::kEraser), 2) << "the eraser worker is started again";
-    EXPECT_TRUE(r.m.flags.Eraser());
-    EXPECT_FALSE(r.m.flags.Calibration());
-    EXPECT_GE(cal.repainter.plain, 2) << "the desktop is repainted before and after the run";
+// The pen stays on a target until the run moves on, like a user waiting for the beep.
+void Camera(CalibrationRig& rig) {
+    const auto& targets = UprightTargets();
+    for (size_t k = 0; k < targets.size(); ++k) {
+        const std::vector<uint8_t> frame = CalibrationRig::SpotFrame(targets[k]);
+        while (!rig.procedure.Done() && rig.beeper.beeps == static_cast<int>(k)) rig.Deliver(frame);
+    }
+}
+
+void RunCalibration(int workers) {
+    CalibrationRig rig;
+    rig.StartRun();
+    std::vector<std::thread> threads;
+    for (int w = 0; w < workers; ++w) threads.emplace_back(Worker, std::ref(rig));
+    std::thread camera(Camera, std::ref(rig));
+    camera.join();
+    rig.ring.Shutdown();  // a worker still waiting for a frame gives up
+    for (auto& t : threads) t.join();
+
+    EXPECT_EQ(rig.builds, 1);
+    EXPECT_TRUE(rig.procedure.Done());
+    const auto& targets = UprightTargets();
+    const int mainOrder[] = {0, 1, 2, 5, 4, 3, 6, 7, 8};
+    for (int k = 0; k < 9; ++k)
+        EXPECT_EQ(rig.settings.grid.mainPoints[mainOrder[k]], targets[k]) << k;
+    for (int n = 0; n < 4; ++n) EXPECT_EQ(rig.settings.grid.gridPoints[n], targets[9 + n]) << n;
+    EXPECT_EQ(rig.beeper.beeps, 14);
+}
+
+TEST(CalibrationWorker, OneWorkerMeasuresAllTargets) {
+    RunCalibration(1);
+}
+
+TEST(CalibrationWorker, OverlappingWorkersTakeTurns) {
+    RunCalibration(2);
 }
 
 }  // namespace
