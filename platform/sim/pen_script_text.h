@@ -1,0 +1,15 @@
+#pragma once
+// The virtual pen's timeline as a text file, one key point a line:
+//   <ms> down <x> <y>   the light on at screen pixel (x, y)
+//   <ms> up             the light off
+// Blank lines and lines starting with '#' are skipped; so is any line that does not parse,
+// has a non-finite or far-off coordinate, or goes back in time.
+#include <string_view>
+
+#include "platform/sim/pen_script.h"
+
+namespace halvertone::sim {
+
+PenScript ParsePenScript(std::string_view text);
+
+}  // namespace halvertone::sim

@@ -1,0 +1,10 @@
+#include "shell/camera_connected.h"
+
+namespace halvertone {
+
+SharedValue<int>& CameraConnected() {
+    static SharedValue<int> flag{0};
+    return flag;
+}
+
+}  // namespace halvertone

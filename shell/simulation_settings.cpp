@@ -1,0 +1,30 @@
+#include "shell/simulation_settings.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace halvertone {
+namespace {
+
+double ReadNumber(ProfileStore& ini, const char* key, double lo, double hi) {
+    const std::string text = ini.GetString(kSimulationSection, key, "", 64);
+    if (text.empty()) return 0;
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || !std::isfinite(v) || v < lo || v > hi) return 0;
+    return v;
+}
+
+}  // namespace
+
+SimulationSettings ReadSimulationSettings(ProfileStore& ini) {
+    SimulationSettings s;
+    s.camera = ini.GetInt(kSimulationSection, "Camera", 0) == 1;
+    s.penScript = ini.GetString(kSimulationSection, "Pen Script", "", 260);
+    s.cursorLog = ini.GetString(kSimulationSection, "Cursor Log", "", 260);
+    s.k1 = ReadNumber(ini, "K1", -0.5, 0.5);
+    s.tilt = ReadNumber(ini, "Tilt", -0.3, 0.3);
+    return s;
+}
+
+}  // namespace halvertone

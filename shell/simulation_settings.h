@@ -1,0 +1,26 @@
+#pragma once
+// The synthetic camera's switches, kept in their own "SIMULATION" section of "Setting.ini" so
+// that neither the command line (whose whole tail is the "/q" switch) nor the settings record
+// changes: "Camera" = 1 replaces the real camera, "Pen Script" names the virtual pen's timeline
+// (relative to the program directory), "Cursor Log" a file that receives "t x y" lines of the
+// cursor after every synthetic mouse event, "K1" and "Tilt" shape the camera's view.
+#include <string>
+
+#include "platform/profile_store.h"
+
+namespace halvertone {
+
+inline constexpr const char* kSimulationSection = "SIMULATION";
+
+struct SimulationSettings {
+    bool camera = false;
+    std::string penScript;  // relative to the program directory; empty: the pen stays up
+    std::string cursorLog;  // relative to the program directory; empty: no log
+    double k1 = 0;          // radial lens distortion, negative = barrel
+    double tilt = 0;        // keystone of the view, -0.3 .. 0.3 (fraction of the frame)
+};
+
+// Unreadable or out-of-range numbers give the defaults.
+SimulationSettings ReadSimulationSettings(ProfileStore& settingsFile);
+
+}  // namespace halvertone

@@ -1,0 +1,318 @@
+#include "shell/win32/halvertone_app.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "annotation/screen_draw_message.h"
+// TABLE #include "calibration/table_builder.h"
+#include "calibration/text_lookup.h"
+#include "capture/camera_image_turn.h"
+#include "capture/win32/ks_register_bridge.h"
+#include "calibration/win32/preset_choice_window.h"
+#include "shell/camera_connected.h"
+#include "shell/language_choice.h"
+#include "shell/modal_ui.h"
+#include "shell/program_paths.h"
+#include "shell/quit_switch.h"
+#include "shell/text_table.h"
+#include "shell/win32/about_dlg.h"
+
+namespace halvertone {
+namespace {
+
+constexpr int kOleFailedString = 100;
+constexpr int kMethodTemplateId = 192;
+constexpr int kCalibrationCommand = 32788;
+constexpr int kProjectionDistanceCommand = 32805;
+constexpr int kAboutCommand = 32798;
+constexpr size_t kPathChars = 260;
+constexpr size_t kLanguageLookupChars = 300;
+
+std::string ModuleDirectory() {
+    char path[kPathChars] = {};
+    GetModuleFileNameA(nullptr, path, static_cast<DWORD>(kPathChars));
+    std::string dir = path;
+    const size_t slash = dir.rfind('\\');
+    dir.resize(slash == std::string::npos ? 0 : slash + 1);
+    return dir;
+}
+
+std::string ModulePath() {
+    char path[kPathChars] = {};
+    GetModuleFileNameA(nullptr, path, static_cast<DWORD>(kPathChars));
+    return path;
+}
+
+}  // namespace
+
+CHalvertoneApp::CHalvertoneApp() = default;
+CHalvertoneApp::~CHalvertoneApp() = default;
+
+std::string CHalvertoneApp::LanguageText(const std::string& section, const std::string& key) {
+    return language_ ? language_->GetString(section, key, "", 1024) : std::string();
+}
+
+bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTail) {
+    instance_ = instance;
+    if (FAILED(OleInitialize(nullptr))) {
+        char text[256] = {};
+        LoadStringA(instance_, kOleFailedString, text, sizeof text);
+        MessageBoxA(nullptr, text, kProgramCaption, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    oleInitialised_ = true;
+    ProgramDirectory = ModuleDirectory();
+    automation_ = std::make_unique<AutomationServer>(*this);
+
+    const LanguageChoice choice =
+        ChooseLanguage(ProgramDirectory, GetUserDefaultLangID(), files_, messages_);
+    LanguageFilePath = choice.languageFilePath;
+    SettingsFilePath = choice.settingsFilePath;
+    language_ = std::make_unique<PrivateProfileStore>(LanguageFilePath);
+
+    ReadScreenMetrics();
+
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    if (AutomationServer::IsComStart(commandLineTail))
+        automation_->RegisterClassObject();
+    else
+        AutomationServer::UpdateRegistry(ModulePath());
+
+    const bool quit = IsQuitSwitch(commandLineTail);
+    SettingsFileFound = GetFileAttributesA(SettingsFilePath.c_str()) != INVALID_FILE_ATTRIBUTES;
+
+    const KitLocation where{ProgramDirectory, SettingsFileFound != 0};
+    if (!LoadSharedKit(kits, where, messages_)) return false;
+    if (!LoadPictureKit(kits, where, messages_)) return false;
+
+    settingsIni_ = std::make_unique<PrivateProfileStore>(SettingsFilePath);
+    registry_ = std::make_unique<RegistrySettings>(
+        [this] { return CopyMachineKeyToUser(kits, "Software\\Tarnwick"); });
+    controller_ = std::make_unique<SettingsController>(
+        settings, SettingsSource{SettingsFileFound != 0, settingsIni_.get(), registry_.get()},
+        *this);
+    controller_->Load();
+    simulation_ = ReadSimulationSettings(*settingsIni_);
+
+    LoadStrokeKit(kits, ProgramDirectory, settings.drawLineSmoothEnable, messages_);
+
+    if (!SingleInstance(quit)) return false;
+
+    MainWindowContext context;
+    context.resources = instance_;
+    context.programDirectory = ProgramDirectory;
+    context.language = language_.get();
+    context.settings = &settings;
+    context.screen = &screen;
+    context.mapping = &mapping;
+    context.simulation = simulation_;
+    context.command = [this](int id) { return OnCommand(id); };
+    context.rebuildForDisplay = [this] {
+        ReadScreenMetrics();
+        BuildTable(0);
+    };
+    context.systemAbout = [this] { SystemAbout(); };
+    mainWindow_ = new CHalvertoneDlg(std::move(context));
+    if (!mainWindow_->Create()) return false;
+
+    BuildTable(0);
+
+    // Until the drawing toolbar exists, start-up selects the mouse tool itself.
+    mainWindow_->Engine().starter.StartMouse();
+
+    MakeCalibration();
+    methodWindow_->Create(instance_, procedure_->MethodDialog());
+    return true;
+}
+
+void CHalvertoneApp::ReadScreenMetrics() {
+    screen.Set(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    FrameQuadrants = {PixelRect{0, 0, 320, 240}, PixelRect{320, 0, 640, 240},
+                      PixelRect{0, 240, 320, 480}, PixelRect{320, 240, 640, 480}};
+    mapping.scanWindow = kWholeFrame;
+}
+
+bool CHalvertoneApp::SingleInstance(bool quit) {
+    HANDLE running = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kSingleInstanceMutexName);
+    if (running) {
+        const std::string caption = ReadText(*language_, TextId::kDialogCaptionSearch);
+        CloseHandle(running);
+        HWND other = FindWindowA(nullptr, caption.c_str());
+        if (other) {
+            if (quit) {
+                PostMessageA(other, WM_COMMAND, MAKEWPARAM(kExitCommand, 0), 0);
+            } else {
+                ShowWindow(other, SW_SHOW);
+                SetForegroundWindow(other);
+                BringWindowToTop(other);
+            }
+        }
+        return false;
+    }
+    if (quit) return false;
+    instanceMutex_ = CreateMutexA(nullptr, FALSE, kSingleInstanceMutexName);
+    return instanceMutex_ != nullptr;
+}
+
+void CHalvertoneApp::MakeCalibration() {
+    TrackingEngine& engine = mainWindow_->Engine();
+    methodWindow_ = new ProjectionMethodWindow;
+    painter_ = new ScreenTargetPainter;
+    beeper_ = new MessageBeeper;
+    repainter_ = new DesktopRepainter;
+    dispatch_ = new WorkerToolDispatch(engine.flags, engine.state, engine.workers);
+    CalibrationHooks hooks;
+    hooks.buildTable = [this] { BuildTable(1); };
+    hooks.turnCameraImage = [this](uint8_t value) {
+        KsRegisterBridge bridge(mainWindow_->CaptureDevice());
+        WriteSensorRegister(bridge, kSensorDevice, kSensorTurnRegister, value, 1);
+    };
+    hooks.text = WithTextBuffer(
+        [this](const std::string& section, const std::string& key) {
+            return LanguageText(section, key);
+        },
+        kLanguageLookupChars);
+    procedure_ = new CalibrationProcedure(CalibrationEnvironment{
+        settings, screen, *settingsIni_, engine.clock, engine.ring, *painter_, *beeper_,
+        *repainter_, *methodWindow_, *dispatch_, hooks});
+    calibrationRun_ = new ProcedureRun(*procedure_, *repainter_);
+    dispatch_->Attach(*calibrationRun_);
+}
+
+void CHalvertoneApp::BuildTable(int flag) {
+    (void)flag;  // TABLE TableBuilder(settings, screen, mapping).Build(flag);
+}
+
+int CHalvertoneApp::Run() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        HWND main = mainWindow_ ? mainWindow_->Handle() : nullptr;
+        HWND method = methodWindow_ ? methodWindow_->Handle() : nullptr;
+        if (main && IsDialogMessageA(main, &msg)) continue;
+        if (method && IsDialogMessageA(method, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+bool CHalvertoneApp::OnCommand(int id) {
+    HWND owner = mainWindow_ ? mainWindow_->Handle() : nullptr;
+    PresetDialogContext presets{instance_, owner, *settingsIni_,
+                                WithTextBuffer(
+                                    [this](const std::string& section, const std::string& key) {
+                                        return LanguageText(section, key);
+                                    },
+                                    kLanguageLookupChars),
+                                [this] { controller_->Apply(); }, &ModalUiActive()};
+    switch (id) {
+        case kExitCommand:
+            Exit();
+            return true;
+        case kCalibrationCommand:
+            if (procedure_) procedure_->Command();
+            return true;
+        case kProjectionDistanceCommand:
+            RunProjectionDistanceDialog(presets);
+            return true;
+        case CHalvertoneDlg::kMouseModeCommand:
+            RunMouseModeDialog(presets);
+            return true;
+        case kAboutCommand: {
+            ModalUiActive() = 1;
+            CAboutDlg(*language_, CAboutDlg::Variant::kMenu).Run(instance_, owner);
+            ModalUiActive() = 0;
+            return true;
+        }
+        case CHalvertoneDlg::kShowMainWindowCommand:
+            if (owner) {
+                ShowWindow(owner, SW_SHOW);
+                SetForegroundWindow(owner);
+            }
+            return true;
+        default:
+            return controller_ && controller_->RunCommand(id);
+    }
+}
+
+void CHalvertoneApp::SystemAbout() {
+    CAboutDlg(*language_, CAboutDlg::Variant::kSystemMenu)
+        .Run(instance_, mainWindow_ ? mainWindow_->Handle() : nullptr);
+}
+
+void CHalvertoneApp::Exit() {
+    ModalUiActive() = 1;
+    const std::string text = ExpandLineBreaks(ReadText(*language_, TextId::kMsgTerminate));
+    RepaintDesktop();
+    if (ExitWithoutAsking() != 1) {
+        const int answer = MessageBoxA(mainWindow_ ? mainWindow_->Handle() : nullptr,
+                                       text.c_str(), kProgramCaption,
+                                       MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND);
+        if (answer != IDYES) {
+            ModalUiActive() = 0;
+            return;
+        }
+    }
+    const bool connected = CameraConnected() != 0;
+    if (connected) controller_->SavePenSettings();
+    // The drawing toolbar's timers 809, 1301 and 4369 are killed here once it exists.
+    if (mainWindow_) {
+        mainWindow_->Tray().ShowIcon(-1);
+        FreeStrokeList(mainWindow_->desktopStrokes);
+        FreeStrokeList(mainWindow_->captureToolStrokes);
+        mainWindow_->Destroy();
+    }
+    if (connected)
+        PostMessageA(HWND_BROADCAST, RegisterWindowMessageA(kScreenDrawMessageName),
+                     screen_draw::kClose, 0);
+    // ...and the toolbar is destroyed here.
+    PostQuitMessage(0);
+    ModalUiActive() = 0;
+}
+
+int CHalvertoneApp::ExitInstance(int exitCode) {
+    if (mainWindow_) mainWindow_->StopFrames();
+    if (instanceMutex_) CloseHandle(instanceMutex_);
+    instanceMutex_ = nullptr;
+    ReleaseKits(kits);
+    if (automation_) automation_->Revoke();
+    if (oleInitialised_) OleUninitialize();
+    oleInitialised_ = false;
+    return exitCode;
+}
+
+void CHalvertoneApp::LockApp() {
+    ++appLocks_;
+}
+
+void CHalvertoneApp::UnlockApp() {
+    // The last client let go of a process that only COM started: end it.
+    if (--appLocks_ == 0 && !mainWindow_) PostQuitMessage(0);
+}
+
+void CHalvertoneApp::AttachProxy(IDispatch* proxy) {
+    if (mainWindow_) mainWindow_->SetProxy(proxy);
+}
+
+void CHalvertoneApp::SetModalUiActive() {
+    ModalUiActive() = 1;
+}
+
+void CHalvertoneApp::RepaintDesktop() {
+    DesktopRepainter().RepaintAll(false);
+}
+
+PenSettings CHalvertoneApp::CurrentPen() {
+    // Without the drawing toolbar the pen is what the settings hold.
+    return PenSettings{settings.penColor, settings.penWidth, settings.transparency != 0};
+}
+
+void CHalvertoneApp::StartToolbarTimer(uint32_t timerId, uint32_t elapseMs) {
+    // The main window stands in for the toolbar: only its reconnect matters here.
+    if (mainWindow_ && timerId == CHalvertoneDlg::kReconnectTimer)
+        SetTimer(mainWindow_->Handle(), timerId, elapseMs, nullptr);
+}
+
+}  // namespace halvertone

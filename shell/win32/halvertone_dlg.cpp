@@ -1,0 +1,265 @@
+#include "shell/win32/halvertone_dlg.h"
+
+#include <objbase.h>
+
+#include <mutex>
+
+#include "capture/camera_ids.h"
+#include "capture/win32/grabber_callback.h"
+#include "shell/camera_connected.h"
+#include "shell/modal_ui.h"
+#include "shell/program_paths.h"
+#include "shell/text_table.h"
+#include "shell/win32/simulated_camera.h"
+
+namespace halvertone {
+namespace {
+
+constexpr int kMenuCalibration = 32788;
+constexpr int kMenuProjectionDistance = 32805;
+constexpr int kMenuAbout = 32798;
+constexpr int kMenuExit = 32773;
+constexpr UINT kPerFrameMouse = WM_APP + 2;
+constexpr UINT kPerFrameEraser = WM_APP + 5;
+constexpr COLORREF kStatusRed = 0x0000FF;
+constexpr UINT kCameraSettleMs = 100;
+
+void SetMenuText(HMENU menu, UINT id, const std::string& text) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    std::string buffer = text;
+    info.dwTypeData = buffer.data();
+    SetMenuItemInfoA(menu, id, FALSE, &info);
+}
+
+int RefreshMenu(void* data) {
+    auto* dlg = static_cast<CHalvertoneDlg*>(data);
+    dlg->Tray().SetMenu(dlg->TrayMenu());
+    return 1;
+}
+
+}  // namespace
+
+CHalvertoneDlg::CHalvertoneDlg(MainWindowContext context) : c_(std::move(context)) {}
+
+CHalvertoneDlg::~CHalvertoneDlg() {
+    if (proxy_) proxy_ = nullptr;
+    if (menu_) DestroyMenu(menu_);
+    tray_.ShowIcon(-1);
+}
+
+std::string CHalvertoneDlg::Text(const char* section, const char* key, size_t chars) const {
+    return c_.language->GetString(section, key, "", chars);
+}
+
+bool CHalvertoneDlg::Create() {
+    hwnd_ = CreateDialogParamA(c_.resources, MAKEINTRESOURCEA(kTemplateId), nullptr, Proc,
+                               reinterpret_cast<LPARAM>(this));
+    return hwnd_ != nullptr;
+}
+
+void CHalvertoneDlg::Destroy() {
+    if (hwnd_) DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+}
+
+INT_PTR CALLBACK CHalvertoneDlg::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<CHalvertoneDlg*>(lp);
+        SetWindowLongPtrA(hwnd, DWLP_USER, lp);
+        self->hwnd_ = hwnd;
+        return self->OnInitDialog();
+    }
+    auto* self = reinterpret_cast<CHalvertoneDlg*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    return self ? self->OnMessage(msg, wp, lp) : FALSE;
+}
+
+BOOL CHalvertoneDlg::OnInitDialog() {
+    // The tool-mode mutex and the whole road of a frame.
+    engine_ = std::make_unique<TrackingEngine>(
+        *c_.settings, *c_.screen, *c_.mapping, hwnd_,
+        c_.simulation.cursorLog.empty() ? std::string()
+                                        : ProgramFile(c_.programDirectory, c_.simulation.cursorLog));
+
+    const std::string about = ReadText(*c_.language, TextId::kMenuAboutSystemMenu);
+    if (!about.empty()) {
+        HMENU system = GetSystemMenu(hwnd_, FALSE);
+        if (system) {
+            AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(system, MF_STRING, kSystemAboutId, about.c_str());
+        }
+    }
+    HICON icon = LoadIconA(c_.resources, MAKEINTRESOURCEA(kIconId));
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+
+    trayMessage_ = RegisterWindowMessageA("Tarnwick Demo");
+    BuildMenu();
+    CTrayIcon::Descriptor d;
+    d.owner = hwnd_;
+    d.callbackMessage = trayMessage_;
+    d.doubleClickCommand = kShowMainWindowCommand;
+    d.menu = subMenu_;
+    d.menuOpen = RefreshMenu;
+    d.menuOpenData = this;
+    tray_.Attach(d);
+    AddTrayIcons();
+
+    StartCamera();
+
+    SetDlgItemTextA(hwnd_, kStatusLineId, ReadText(*c_.language, TextId::kCheckEnvNgMessage).c_str());
+    SetWindowTextA(hwnd_, ReadText(*c_.language, TextId::kMainWindowCaption).c_str());
+    return TRUE;
+}
+
+void CHalvertoneDlg::BuildMenu() {
+    menu_ = LoadMenuA(c_.resources, MAKEINTRESOURCEA(kMenuId));
+    subMenu_ = menu_ ? GetSubMenu(menu_, 0) : nullptr;
+    if (!subMenu_) return;
+    SetMenuText(subMenu_, kMenuCalibration, ReadText(*c_.language, TextId::kMenuCalibration));
+    SetMenuText(subMenu_, kMenuProjectionDistance,
+                ReadText(*c_.language, TextId::kMenuProjectionDistance));
+    SetMenuText(subMenu_, kMenuAbout, ReadText(*c_.language, TextId::kMenuAboutTray));
+    SetMenuText(subMenu_, kMenuExit, ReadText(*c_.language, TextId::kMenuExit));
+    // The mouse-mode dialog has no other way in: its item goes right after the distance item.
+    const int count = GetMenuItemCount(subMenu_);
+    for (int i = 0; i < count; ++i) {
+        if (GetMenuItemID(subMenu_, i) != kMenuProjectionDistance) continue;
+        const std::string text = Text("String Table", "Menu_MouseMode", 150);
+        InsertMenuA(subMenu_, i + 1, MF_BYPOSITION | MF_STRING, kMouseModeCommand, text.c_str());
+        break;
+    }
+}
+
+void CHalvertoneDlg::AddTrayIcons() {
+    // The directory ends with a backslash, so the path holds two in a row; Windows takes it.
+    connectedIcon_ = tray_.AddIcon(c_.programDirectory + "\\Icon\\Connect.ico",
+                                   ReadText(*c_.language, TextId::kConnectTooltips));
+    disconnectedIcon_ = tray_.AddIcon(c_.programDirectory + "\\Icon\\Disconnect.ico",
+                                      ReadText(*c_.language, TextId::kDisconnectTooltips));
+    tray_.ShowIcon(connectedIcon_);
+}
+
+void CHalvertoneDlg::ShowIconFor(bool connected) {
+    tray_.ShowIcon(connected ? connectedIcon_ : disconnectedIcon_);
+}
+
+void CHalvertoneDlg::StartCamera() {
+    GrabberCallback::Instance().SetRing(&engine_->ring);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (c_.simulation.camera) {
+        synthetic_ = MakeSimulatedCamera(c_.simulation, c_.programDirectory, c_.screen->width,
+                                         c_.screen->height, engine_->clock);
+        synthetic_->Start();
+        engine_->ring.ClearFrameArrived();
+        CameraConnected() = 1;
+        return;
+    }
+    const HRESULT hr =
+        graph_.Build(true, CameraIdsFrom(*c_.settings),
+                     ReadText(*c_.language, TextId::kMsgCameraNoFind),
+                     GetDlgItem(hwnd_, kVideoAreaId));
+    engine_->ring.ClearFrameArrived();
+    Sleep(kCameraSettleMs);
+    CameraConnected() = hr == 0 ? 1 : 0;
+    if (hr != 0) ShowIconFor(false);
+}
+
+void CHalvertoneDlg::Reconnect() {
+    if (synthetic_) return;
+    const HRESULT hr = graph_.Build(false, CameraIdsFrom(*c_.settings), std::string(),
+                                    GetDlgItem(hwnd_, kVideoAreaId));
+    CameraConnected() = hr == 0 ? 1 : 0;
+    ShowIconFor(hr == 0);
+}
+
+void CHalvertoneDlg::StopFrames() {
+    GrabberCallback::Instance().SetRing(nullptr);
+    if (!engine_) return;
+    engine_->flags.ClearAll();
+    engine_->ring.Shutdown();
+    if (synthetic_) synthetic_->Stop();
+}
+
+void CHalvertoneDlg::OnPerFrame(UINT msg) {
+    if (!engine_) return;
+    const WorkerKind kinds[] = {WorkerKind::kMouse, WorkerKind::kPen, WorkerKind::kCalibration,
+                                WorkerKind::kEraser};
+    const WorkerKind kind = kinds[msg - kPerFrameMouse];
+    // Only the tool in charge may take a frame; anything else would wait for one here.
+    if (kind == WorkerKind::kCalibration || !engine_->flags[kind]) return;
+    std::lock_guard lock(engine_->toolMutex);
+    engine_->workers.Handler(kind).OnFrame();
+}
+
+void CHalvertoneDlg::OnDisplayChange() {
+    if (!engine_) return;
+    engine_->starter.DisplayChange(
+        [this] {
+            if (c_.rebuildForDisplay) c_.rebuildForDisplay();
+        },
+        engine_->toolbar);
+}
+
+INT_PTR CHalvertoneDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (trayMessage_ != 0 && msg == trayMessage_) {
+        tray_.HandleCallback(wp, lp);
+        return TRUE;
+    }
+    if (msg >= kPerFrameMouse && msg <= kPerFrameEraser) {
+        OnPerFrame(msg);
+        return TRUE;
+    }
+    switch (msg) {
+        case WM_COMMAND: {
+            const int id = LOWORD(wp);
+            if (id == IDOK) {
+                ShowWindow(hwnd_, SW_HIDE);
+                ExitWithoutAsking() = 1;
+                PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+                return TRUE;
+            }
+            if (id == IDCANCEL) {
+                ShowWindow(hwnd_, SW_HIDE);
+                return TRUE;
+            }
+            return c_.command && c_.command(id) ? TRUE : FALSE;
+        }
+        case WM_CLOSE:
+            // The workers keep using the tool-mode mutex until the process ends, so it stays.
+            ShowWindow(hwnd_, SW_HIDE);
+            ExitWithoutAsking() = 1;
+            if (c_.command) c_.command(kMenuExit);
+            return TRUE;
+        case WM_SYSCOMMAND:
+            if ((wp & 0xFFF0) == kSystemAboutId) {
+                if (c_.systemAbout) c_.systemAbout();
+                return TRUE;
+            }
+            return FALSE;
+        case WM_CTLCOLORSTATIC:
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(lp)) == kStatusLineId) {
+                HDC dc = reinterpret_cast<HDC>(wp);
+                SetTextColor(dc, kStatusRed);
+                SetBkMode(dc, TRANSPARENT);
+                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+            }
+            return FALSE;
+        case WM_TIMER:
+            if (wp == HoldTimer::kId && engine_) engine_->holdTimer.Tick();
+            if (wp == kReconnectTimer) {
+                KillTimer(hwnd_, kReconnectTimer);
+                Reconnect();
+                ModalUiActive() = 0;
+            }
+            return TRUE;
+        case WM_DISPLAYCHANGE:
+            OnDisplayChange();
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace halvertone

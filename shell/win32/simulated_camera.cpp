@@ -1,0 +1,38 @@
+#include "shell/win32/simulated_camera.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "capture/win32/grabber_callback.h"
+#include "platform/sim/pen_script_text.h"
+#include "shell/program_paths.h"
+#include "shell/win32/simulated_view.h"
+
+namespace halvertone {
+
+sim::PenScript LoadPenScript(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::ostringstream text;
+    text << in.rdbuf();
+    return sim::ParsePenScript(text.str());
+}
+
+std::unique_ptr<sim::SyntheticCamera> MakeSimulatedCamera(const SimulationSettings& simulation,
+                                                          const std::string& programDirectory,
+                                                          int32_t screenWidth,
+                                                          int32_t screenHeight, Clock& clock) {
+    sim::PenScript script;
+    if (!simulation.penScript.empty())
+        script = LoadPenScript(ProgramFile(programDirectory, simulation.penScript));
+    auto deliver = [](const uint8_t* bytes, long length) {
+        GrabberCallback::Instance().BufferCB(0, const_cast<BYTE*>(bytes), length);
+    };
+    auto pen = [script = std::move(script)](uint64_t ms) { return script.At(ms); };
+    sim::CameraScene scene(SimulatedView(simulation, screenWidth, screenHeight),
+                           sim::SceneOptions{});
+    return std::make_unique<sim::SyntheticCamera>(clock, deliver, pen, std::move(scene));
+}
+
+}  // namespace halvertone

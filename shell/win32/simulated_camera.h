@@ -1,0 +1,24 @@
+#pragma once
+// The synthetic camera as the program runs it: the pen script named in the "SIMULATION"
+// section, seen through the configured camera view, delivered at 30 frames per second to the
+// same grabber callback object the capture graph uses.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/sim/synthetic_camera.h"
+#include "shell/simulation_settings.h"
+
+namespace halvertone {
+
+// The pen's timeline from the script file; a missing or unreadable file keeps the pen up.
+sim::PenScript LoadPenScript(const std::string& path);
+
+// Not started yet; the frames go to GrabberCallback::Instance().
+std::unique_ptr<sim::SyntheticCamera> MakeSimulatedCamera(const SimulationSettings& simulation,
+                                                          const std::string& programDirectory,
+                                                          int32_t screenWidth,
+                                                          int32_t screenHeight, Clock& clock);
+
+}  // namespace halvertone
