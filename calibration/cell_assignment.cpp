@@ -1,7 +1,10 @@
 #include "calibration/cell_assignment.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
+
+#include "calibration/int32_math.h"
 
 namespace halvertone {
 namespace {
@@ -9,19 +12,48 @@ namespace {
 constexpr int8_t kOutside = -2;
 constexpr int8_t kUntaken = -1;
 
-// One cell's top and bottom edges for each column of its bounding box within the frame.
+// A denominator with its reciprocal, so that most quotients cost a multiplication.
+struct Divisor {
+    double den = 0;
+    double reciprocal = 0;
+    bool usable = false;
+
+    explicit Divisor(double d) : den(d) {
+        if (d == 0 || !std::isfinite(d)) return;
+        reciprocal = 1 / d;
+        usable = std::isfinite(reciprocal);
+    }
+};
+
+// trunc(num / den) without dividing, when num * (1 / den) settles it: that product differs
+// from the rounded quotient by less than 4e-16 of its size, so below 2^20 it truncates alike
+// unless it lies within 1e-9 of an integer. False when the division has to decide.
+bool WholeQuotient(double num, const Divisor& d, int32_t& out) {
+    if (!d.usable) return false;
+    const double q = num * d.reciprocal;
+    if (!(std::fabs(q) < 1048576.0)) return false;
+    const auto t = static_cast<int32_t>(q);
+    // |q - t| within (1e-9, 1 - 1e-9): its distance from 1/2 below 1/2 - 1e-9.
+    const double h = std::fabs(q - t) - 0.5;
+    if (!(h * h < 0.25 - 1e-9)) return false;
+    out = t;
+    return true;
+}
+
+// One cell's top edge and height for each column of its bounding box within the frame.
 struct CellColumns {
     int32_t first = 0;
-    std::vector<double> top, bottom;
+    std::vector<double> top;
+    std::vector<Divisor> height;
 
     void Fill(const GridCell& cell, const PixelRect& box) {
         first = std::max(box.left, 0);
         const int32_t end = std::min(box.right, kFrameWidth);
         top.clear();
-        bottom.clear();
+        height.clear();
         for (int32_t x = first; x < end; ++x) {
             top.push_back(cell.Top(x));
-            bottom.push_back(cell.Bottom(x));
+            height.emplace_back(cell.Bottom(x) - top.back());
         }
     }
 };
@@ -46,6 +78,29 @@ void TakeRow(std::array<int8_t, kFrameWidth>& owner, std::span<const PixelSpan> 
             pos = std::max(pos, b.end);
         }
         if (pos < to) Take(owner, pos, to, k);
+    }
+}
+
+// Places pixels [from, to) of row y, all in `cell`. Each entry is what GridCell::Place gives;
+// most are found by multiplications, the rest by Place's own divisions.
+void PlaceRun(CameraToScreenTable& table, const GridCell& cell, const CellColumns& col,
+              int32_t from, int32_t to, int32_t y) {
+    const double left = cell.Left(y);
+    const Divisor width(cell.Right(y) - left);
+    const GridCell::LinearScreen screen = cell.Linear();
+    for (int32_t x = from; x < to; ++x) {
+        const auto c = static_cast<size_t>(x - col.first);
+        const double across = cell.AcrossNumerator(x, left);
+        const double down = cell.DownNumerator(y, col.top[c]);
+        int32_t tx = 0, ty = 0;
+        if (screen.exact && WholeQuotient(across, width, tx) &&
+            WholeQuotient(down, col.height[c], ty)) {
+            table.At(x, y) = {screen.originX + screen.stepX * tx,
+                              screen.originY + screen.stepY * ty};
+        } else {
+            table.At(x, y) =
+                cell.ScreenPosition(Quotient(across, width.den), Quotient(down, col.height[c].den));
+        }
     }
 }
 
@@ -81,13 +136,8 @@ void AssignCells(CameraToScreenTable& table, const PolygonRegion& active, const 
             if (k == kUntaken) {
                 for (int32_t i = x; i < end; ++i) table.At(i, y) = {kUnknown, kUnknown};
             } else if (k >= 0) {
-                const GridCell& cell = cells[static_cast<size_t>(k)];
-                const CellColumns& col = columns[static_cast<size_t>(k)];
-                const double left = cell.Left(y), right = cell.Right(y);
-                for (int32_t i = x; i < end; ++i) {
-                    const auto c = static_cast<size_t>(i - col.first);
-                    table.At(i, y) = cell.Place(i, y, left, right, col.top[c], col.bottom[c]);
-                }
+                const auto cell = static_cast<size_t>(k);
+                PlaceRun(table, cells[cell], columns[cell], x, end, y);
             }
             x = end;
         }

@@ -41,10 +41,12 @@ void ApplyFineCorrection(CameraToScreenTable& table, const PixelRect& window,
     // Each entry is corrected on its own, so the table's column order serves.
     const int32_t left = std::max(window.left, 0), right = std::min(window.right, kFrameWidth);
     const int32_t top = std::max(window.top, 0), bottom = std::min(window.bottom, kFrameHeight);
+    const auto rows = static_cast<uint64_t>(int64_t{rowsTo} - rowsFrom);
     for (int32_t x = left; x < right; ++x) {
+        PixelPoint* column = &table.At(x, 0);
         for (int32_t y = top; y < bottom; ++y) {
-            PixelPoint& e = table.At(x, y);
-            if (e.y < rowsFrom || e.y >= rowsTo) continue;
+            PixelPoint& e = column[y];
+            if (static_cast<uint64_t>(int64_t{e.y} - rowsFrom) >= rows) continue;
             if (e.x == kUnknown || e.y == kUnknown) continue;
             for (const Correction& c : active) {
                 if (!c.screenRect.Contains(e.x, e.y)) continue;

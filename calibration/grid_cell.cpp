@@ -67,4 +67,16 @@ double GridCell::Bottom(int32_t x) const {
     return b;
 }
 
+GridCell::LinearScreen GridCell::Linear() const {
+    const bool reflectX =
+        projectorPosition_ == kTurned180 || projectorPosition_ == kMirroredLeftRight;
+    const bool reflectY =
+        projectorPosition_ == kTurned180 || projectorPosition_ == kMirroredTopBottom;
+    const int64_t ox = reflectX ? int64_t{screenWidth_} - x0_ : x0_;
+    const int64_t oy = reflectY ? int64_t{screenHeight_} - y0_ : y0_;
+    constexpr int64_t kRoom = int64_t{1} << 30;
+    return {static_cast<int32_t>(ox), reflectX ? -1 : 1, static_cast<int32_t>(oy),
+            reflectY ? -1 : 1, ox > -kRoom && ox < kRoom && oy > -kRoom && oy < kRoom};
+}
+
 }  // namespace halvertone

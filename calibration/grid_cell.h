@@ -31,17 +31,38 @@ class GridCell {
     double Top(int32_t x) const;
     double Bottom(int32_t x) const;
 
-    // Screen position of camera pixel (x, y) from the edges at its row and column, reflected
-    // by ProjectorPosition (1: both axes, 2: x, 3: y).
-    PixelPoint Place(int32_t x, int32_t y, double left, double right, double top,
-                     double bottom) const {
-        int64_t sx = x0_ + int64_t{TruncToInt32(Quotient((x - left) * cw_, right - left))};
-        int64_t sy = y0_ + int64_t{TruncToInt32(Quotient((y - top) * ch_, bottom - top))};
+    // Where camera pixel x lies between the left and right edges of its row, in screen pixels
+    // from the cell's left, is (x - L) * cw / (R - L); likewise y between the top and bottom
+    // edges of its column, (y - T) * ch / (B - T). These are the numerators.
+    double AcrossNumerator(int32_t x, double left) const { return (x - left) * cw_; }
+    double DownNumerator(int32_t y, double top) const { return (y - top) * ch_; }
+
+    // The screen position from those two: truncated, offset by the cell's screen corner and
+    // reflected by ProjectorPosition (1: both axes, 2: x, 3: y).
+    PixelPoint ScreenPosition(double across, double down) const {
+        int64_t sx = x0_ + int64_t{TruncToInt32(across)};
+        int64_t sy = y0_ + int64_t{TruncToInt32(down)};
         if (projectorPosition_ == kTurned180 || projectorPosition_ == kMirroredLeftRight)
             sx = screenWidth_ - sx;
         if (projectorPosition_ == kTurned180 || projectorPosition_ == kMirroredTopBottom)
             sy = screenHeight_ - sy;
         return {ClampToInt32(sx), ClampToInt32(sy)};
+    }
+
+    // For whole quotients tx, ty the screen position is (originX + stepX * tx, originY +
+    // stepY * ty), steps of -1 where ProjectorPosition reflects an axis. `exact` tells whether
+    // that holds for every |tx|, |ty| < 2^20 without leaving the 32-bit range.
+    struct LinearScreen {
+        int32_t originX = 0, stepX = 1, originY = 0, stepY = 1;
+        bool exact = false;
+    };
+    LinearScreen Linear() const;
+
+    // Screen position of camera pixel (x, y) from the edges at its row and column.
+    PixelPoint Place(int32_t x, int32_t y, double left, double right, double top,
+                     double bottom) const {
+        return ScreenPosition(Quotient(AcrossNumerator(x, left), right - left),
+                              Quotient(DownNumerator(y, top), bottom - top));
     }
     PixelPoint Place(int32_t x, int32_t y) const {
         return Place(x, y, Left(y), Right(y), Top(x), Bottom(x));
