@@ -9,9 +9,6 @@
 namespace halvertone {
 namespace {
 
-constexpr int8_t kOutside = -2;
-constexpr int8_t kUntaken = -1;
-
 // A denominator with its reciprocal, so that most quotients cost a multiplication.
 struct Divisor {
     double den = 0;
@@ -58,28 +55,67 @@ struct CellColumns {
     }
 };
 
-// Gives cell k every pixel of [from, to) that is inside the ActiveRegion and not taken yet.
-void Take(std::array<int8_t, kFrameWidth>& owner, int32_t from, int32_t to, int8_t k) {
-    for (int32_t x = from; x < to; ++x)
-        if (owner[static_cast<size_t>(x)] == kUntaken) owner[static_cast<size_t>(x)] = k;
-}
+// One row's pixels by owner: `open` holds the ActiveRegion's pixels that no cell has taken
+// yet (sorted, disjoint); each cell in turn takes what lies in its own spans but not in the
+// cell below, and what it takes becomes a run.
+class RowOwners {
+  public:
+    struct Run {
+        int32_t begin, end;
+        int cell;  // -1: no cell took these pixels
+    };
 
-// Gives cell k the pixels of its own spans that the cell below does not hold.
-void TakeRow(std::array<int8_t, kFrameWidth>& owner, std::span<const PixelSpan> cell,
-             std::span<const PixelSpan> below, int8_t k) {
-    for (const PixelSpan& s : cell) {
-        const int32_t from = std::max(s.begin, 0), to = std::min(s.end, kFrameWidth);
-        int32_t pos = from;
-        for (const PixelSpan& b : below) {
-            if (pos >= to) break;
-            if (b.end <= pos) continue;
-            if (b.begin >= to) break;
-            if (b.begin > pos) Take(owner, pos, b.begin, k);
-            pos = std::max(pos, b.end);
-        }
-        if (pos < to) Take(owner, pos, to, k);
+    void Start(std::span<const PixelSpan> active) {
+        open_.clear();
+        runs_.clear();
+        for (const PixelSpan& s : active)
+            Keep(open_, std::max(s.begin, 0), std::min(s.end, kFrameWidth));
     }
-}
+
+    void Offer(std::span<const PixelSpan> cell, std::span<const PixelSpan> below, int k) {
+        for (const PixelSpan& s : cell) {
+            const int32_t from = std::max(s.begin, 0), to = std::min(s.end, kFrameWidth);
+            int32_t pos = from;
+            for (const PixelSpan& b : below) {
+                if (pos >= to || b.begin >= to) break;
+                if (b.end <= pos) continue;
+                if (b.begin > pos) Take(pos, b.begin, k);
+                pos = std::max(pos, b.end);
+            }
+            if (pos < to) Take(pos, to, k);
+        }
+    }
+
+    bool AllTaken() const { return open_.empty(); }
+
+    // The runs, then what no cell took.
+    const std::vector<Run>& Finish() {
+        for (const PixelSpan& o : open_) runs_.push_back({o.begin, o.end, -1});
+        return runs_;
+    }
+
+  private:
+    static void Keep(std::vector<PixelSpan>& list, int32_t begin, int32_t end) {
+        if (begin < end) list.push_back({begin, end});
+    }
+
+    void Take(int32_t from, int32_t to, int k) {
+        rest_.clear();
+        for (const PixelSpan& o : open_) {
+            if (o.end <= from || o.begin >= to) {
+                rest_.push_back(o);
+                continue;
+            }
+            runs_.push_back({std::max(o.begin, from), std::min(o.end, to), k});
+            Keep(rest_, o.begin, from);
+            Keep(rest_, to, o.end);
+        }
+        open_.swap(rest_);
+    }
+
+    std::vector<PixelSpan> open_, rest_;
+    std::vector<Run> runs_;
+};
 
 // Places pixels [from, to) of row y, all in `cell`. Each entry is what GridCell::Place gives;
 // most are found by multiplications, the rest by Place's own divisions.
@@ -114,32 +150,23 @@ void AssignCells(CameraToScreenTable& table, const PolygonRegion& active, const 
         columns[k].Fill(cells[k], regions[k].BoundingBox());
     }
 
-    std::array<int8_t, kFrameWidth> owner{};
+    RowOwners owners;
     for (int32_t y = 0; y < kFrameHeight; ++y) {
         const auto activeSpans = active.RowSpans(y);
         if (activeSpans.empty()) continue;
-        owner.fill(kOutside);
-        for (const PixelSpan& s : activeSpans)
-            for (int32_t x = std::max(s.begin, 0); x < std::min(s.end, kFrameWidth); ++x)
-                owner[static_cast<size_t>(x)] = kUntaken;
-        for (size_t k = 0; k < kGridCells; ++k) {
+        owners.Start(activeSpans);
+        for (size_t k = 0; k < kGridCells && !owners.AllTaken(); ++k) {
             const auto below =
                 k + 4 < kGridCells ? regions[k + 4].RowSpans(y) : std::span<const PixelSpan>{};
-            TakeRow(owner, regions[k].RowSpans(y), below, static_cast<int8_t>(k));
+            owners.Offer(regions[k].RowSpans(y), below, static_cast<int>(k));
         }
-
-        // Runs of one owner share the cell's left and right edges at this row.
-        for (int32_t x = 0; x < kFrameWidth;) {
-            const int8_t k = owner[static_cast<size_t>(x)];
-            int32_t end = x + 1;
-            while (end < kFrameWidth && owner[static_cast<size_t>(end)] == k) ++end;
-            if (k == kUntaken) {
-                for (int32_t i = x; i < end; ++i) table.At(i, y) = {kUnknown, kUnknown};
-            } else if (k >= 0) {
-                const auto cell = static_cast<size_t>(k);
-                PlaceRun(table, cells[cell], columns[cell], x, end, y);
+        for (const RowOwners::Run& run : owners.Finish()) {
+            if (run.cell < 0) {
+                for (int32_t x = run.begin; x < run.end; ++x) table.At(x, y) = {kUnknown, kUnknown};
+            } else {
+                const auto k = static_cast<size_t>(run.cell);
+                PlaceRun(table, cells[k], columns[k], run.begin, run.end, y);
             }
-            x = end;
         }
     }
 }

@@ -6,7 +6,6 @@
 // the baseline of the build benchmark.
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "calibration/border_fill.h"
 #include "calibration/camera_to_screen_table.h"
@@ -15,20 +14,9 @@
 
 namespace halvertone {
 
-// A polygon answering one pixel at a time by the winding rule with region pixel rules: the
-// integer point (x, y) is tested, left and top edges inside, right and bottom edges outside.
-class PixelPolygon {
-  public:
-    explicit PixelPolygon(std::span<const PixelPoint> vertices);
-    bool Contains(int32_t x, int32_t y) const;
-
-  private:
-    struct Edge {
-        int64_t x0, y0, x1, y1;  // y0 < y1
-        int direction;           // +1 downward, -1 upward
-    };
-    std::vector<Edge> edges_;
-};
+// Pixel (x, y) inside the polygon by the winding rule with region pixel rules: the integer
+// point (x, y) is tested, left and top edges inside, right and bottom edges outside.
+bool PolygonContainsPixel(std::span<const PixelPoint> polygon, int32_t x, int32_t y);
 
 void AssignCellsPerPixel(CameraToScreenTable& table, std::span<const PixelPoint> activeOutline,
                          const GridCells& cells);
