@@ -17,7 +17,7 @@ int32_t PushedOn(int32_t last, int32_t before, int32_t margin, int32_t spacing) 
 
 }  // namespace
 
-void ExtendOuterRing(CalibrationGrid& grid, const TargetLattice& t) {
+void ExtendOuterRing(CalibrationGrid& grid, const TargetGeometry& t) {
     const CalibrationGrid before = grid;  // every update reads the values before any update
     const int32_t fx = Add32(t.shiftX, t.size / 2);
     const int32_t gx = Sub32(Sub32(t.screenWidth, Mul32(2, t.shiftX)), t.size) / 4;

@@ -2,7 +2,7 @@
 // After a calibration the outer ring of the lattice is pushed out from the outer targets'
 // centres to the screen's edges, so that the table covers the whole screen.
 #include "calibration/calibration_grid.h"
-#include "calibration/target_lattice.h"
+#include "calibration/target_layout.h"
 
 namespace halvertone {
 
@@ -11,6 +11,6 @@ namespace halvertone {
 // Products are 32-bit and wrap; divisions truncate. When the margins and the target size
 // leave no room between the targets (quarter spacing <= 0), that direction is not extended:
 // there is no spacing to scale by.
-void ExtendOuterRing(CalibrationGrid& grid, const TargetLattice& lattice);
+void ExtendOuterRing(CalibrationGrid& grid, const TargetGeometry& targets);
 
 }  // namespace halvertone

@@ -30,8 +30,11 @@ int TableBuilder::Build(int flag) {
     if (position == kUpright) DeriveLattice(grid);
     if (flag == 1) {
         if (position == kUpright)
-            ExtendOuterRing(grid, {w, h, settings_.calibrationShiftX, settings_.calibrationShiftY,
-                                   settings_.calibrationSize});
+            ExtendOuterRing(grid, TargetGeometry{.size = settings_.calibrationSize,
+                                                 .shiftX = settings_.calibrationShiftX,
+                                                 .shiftY = settings_.calibrationShiftY,
+                                                 .screenWidth = w,
+                                                 .screenHeight = h});
         SaveCalibration(position, w, h);
     }
 

@@ -1,23 +1,58 @@
 #pragma once
-// Where the calibration targets are drawn on the screen. A target is a filled square from
-// (l, t) to (l + S + 1, t + S + 1) (right and bottom exclusive) with a cross; the user holds the
-// pen on the cross. Nine main targets stand in a 3 x 3 lattice from the screen's margins, four
-// inner targets between them.
+// Where the calibration targets appear on the screen and how they look. The targets are drawn
+// as a list of shapes that a screen painter executes (straight onto the desktop in the
+// program, recorded in tests).
 #include <cstdint>
+#include <vector>
 
 #include "calibration/pixel_rect.h"
-#include "calibration/target_lattice.h"
+#include "calibration/visiting_order.h"
 
 namespace halvertone {
 
-// Top-left corner (l, t) of the main target at screen row i and column j (0..2 each).
-PixelPoint MainTargetCorner(const TargetLattice& lattice, int i, int j);
-// Top-left corner of the inner target at inner row a and inner column b (0..1 each).
-PixelPoint InnerTargetCorner(const TargetLattice& lattice, int a, int b);
+struct TargetGeometry {
+    int32_t size = 16;    // "Calibration Size", side of a target square
+    int32_t shiftX = 10;  // "Calibration Shift X", left and right margin
+    int32_t shiftY = 10;  // "Calibration Shift Y", top and bottom margin
+    int32_t screenWidth = 1024;
+    int32_t screenHeight = 768;
+};
 
-// Crossing of the target's cross: (l + S/2 + 1, t + S/2) for a main target; an inner target's
-// cross sits one pixel nearer the square's top left, at (l + S/2, t + S/2).
-PixelPoint MainTargetCentre(const TargetLattice& lattice, int i, int j);
-PixelPoint InnerTargetCentre(const TargetLattice& lattice, int a, int b);
+// Top-left corner of main target at screen row i and column j (0..2 each).
+PixelPoint MainTargetOrigin(const TargetGeometry& g, int i, int j);
+// Top-left corner of inner target at inner row a and inner column b (0..1 each).
+PixelPoint InnerTargetOrigin(const TargetGeometry& g, int a, int b);
+
+// Colours as 0x00BBGGRR.
+inline constexpr uint32_t kWhite = 0x00FFFFFF;
+inline constexpr uint32_t kBlack = 0x00000000;
+inline constexpr uint32_t kRed = 0x000000FF;
+inline constexpr uint32_t kGreen = 0x0000FF00;
+
+struct TargetLine {
+    PixelPoint from;
+    PixelPoint to;  // not drawn itself, like a GDI line's end point
+    friend bool operator==(const TargetLine&, const TargetLine&) = default;
+};
+
+// A filled square with a 1-pixel border in the pen colour and a cross through its middle.
+struct TargetShape {
+    PixelRect square;  // right and bottom exclusive
+    TargetLine horizontal;
+    TargetLine vertical;
+    uint32_t penColor = kWhite;
+    uint32_t fillColor = kBlack;
+    friend bool operator==(const TargetShape&, const TargetShape&) = default;
+};
+
+enum class TargetStyle { kMeasured, kCurrent };
+
+TargetShape MainTarget(const TargetGeometry& g, int i, int j, TargetStyle style);
+TargetShape InnerTarget(const TargetGeometry& g, int a, int b, TargetStyle style);
+
+// What is on the screen at `progress`: while the main targets are measured, the measured ones
+// and the current one; afterwards all nine main targets as measured, the measured inner
+// targets and the current one. The current target comes last so it is drawn on top.
+std::vector<TargetShape> TargetsToDraw(const TargetGeometry& g, const TargetProgress& progress);
 
 }  // namespace halvertone

@@ -86,8 +86,8 @@ std::optional<PixelPoint> CameraModel::CameraPixelOf(PixelPoint s) const {
     return c;
 }
 
-CalibrationGrid CameraModel::MeasuredLattice(const TargetLattice& targets) const {
-    TargetLattice t = targets;
+CalibrationGrid CameraModel::MeasuredLattice(const TargetGeometry& targets) const {
+    TargetGeometry t = targets;
     t.screenWidth = config_.screenWidth;
     t.screenHeight = config_.screenHeight;
     CalibrationGrid grid;
@@ -95,10 +95,12 @@ CalibrationGrid CameraModel::MeasuredLattice(const TargetLattice& targets) const
         return PixelHolding(ScreenToCamera(PixelCentre(cross)));
     };
     for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) grid.G(2 * i, 2 * j) = measure(MainTargetCentre(t, i, j));
+        for (int j = 0; j < 3; ++j)
+            grid.G(2 * i, 2 * j) = measure(CrossOf(MainTarget(t, i, j, TargetStyle::kMeasured)));
     for (int a = 0; a < 2; ++a)
         for (int b = 0; b < 2; ++b)
-            grid.G(2 * a + 1, 2 * b + 1) = measure(InnerTargetCentre(t, a, b));
+            grid.G(2 * a + 1, 2 * b + 1) =
+                measure(CrossOf(InnerTarget(t, a, b, TargetStyle::kMeasured)));
     return grid;
 }
 

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "calibration/calibration_grid.h"
-#include "calibration/target_lattice.h"
+#include "calibration/target_layout.h"
 #include "platform/sim/homography.h"
 #include "platform/sim/point2.h"
 
@@ -32,6 +32,11 @@ struct CameraModelConfig {
     bool mirrored = false;     // the camera picture mirrored left to right
 };
 
+// Where the user holds the pen on a target: the crossing of its two lines.
+inline PixelPoint CrossOf(const TargetShape& target) {
+    return {target.vertical.from.x, target.horizontal.from.y};
+}
+
 class CameraModel {
   public:
     explicit CameraModel(const CameraModelConfig& config);
@@ -50,7 +55,7 @@ class CameraModel {
     // The thirteen points a perfect calibration measures: the camera pixels that see the
     // crosses of the nine main and four inner targets. The twelve derived points stay zero.
     // The targets use this model's screen size with `targets`' margins and size.
-    CalibrationGrid MeasuredLattice(const TargetLattice& targets) const;
+    CalibrationGrid MeasuredLattice(const TargetGeometry& targets) const;
 
   private:
     Point2 Distort(Point2 p) const;

@@ -26,6 +26,13 @@ void FramePainter::FillRect(int left, int top, int right, int bottom, uint8_t le
 }
 
 void FramePainter::AddSpot(double cx, double cy, double sigma, uint8_t peak) {
+    // A camera model can place a spot anywhere (or nowhere: NaN); only spots that can touch
+    // the frame are drawn, so the conversions below stay in range.
+    constexpr double kMaxSigma = 1000;
+    if (!(sigma > 0 && sigma <= kMaxSigma)) return;
+    const double reach = sigma * 4 + 1;
+    if (!(cx > -reach && cx < kFrameWidth + reach && cy > -reach && cy < kFrameHeight + reach))
+        return;
     const int r = static_cast<int>(std::ceil(sigma * 4));
     const int x0 = static_cast<int>(std::floor(cx)) - r, x1 = static_cast<int>(std::ceil(cx)) + r;
     const int y0 = static_cast<int>(std::floor(cy)) - r, y1 = static_cast<int>(std::ceil(cy)) + r;

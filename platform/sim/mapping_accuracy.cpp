@@ -30,20 +30,21 @@ double Distance(PixelPoint pixel, Point2 truth) {
 
 // The four corner targets' measured camera pixels to their crosses on the screen.
 std::optional<Homography> CornerHomography(const CalibrationGrid& measured,
-                                           const TargetLattice& t) {
+                                           const TargetGeometry& t) {
     const std::array<Point2, 4> camera{PixelCentre(measured.G(0, 0)), PixelCentre(measured.G(0, 4)),
                                        PixelCentre(measured.G(4, 4)),
                                        PixelCentre(measured.G(4, 0))};
-    const std::array<Point2, 4> screen{
-        PixelCentre(MainTargetCentre(t, 0, 0)), PixelCentre(MainTargetCentre(t, 0, 2)),
-        PixelCentre(MainTargetCentre(t, 2, 2)), PixelCentre(MainTargetCentre(t, 2, 0))};
+    const auto cross = [&](int i, int j) {
+        return PixelCentre(CrossOf(MainTarget(t, i, j, TargetStyle::kMeasured)));
+    };
+    const std::array<Point2, 4> screen{cross(0, 0), cross(0, 2), cross(2, 2), cross(2, 0)};
     return Homography::FromCorners(camera, screen);
 }
 
 }  // namespace
 
-MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetLattice& targets) {
-    TargetLattice t = targets;
+MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetGeometry& targets) {
+    TargetGeometry t = targets;
     t.screenWidth = model.Config().screenWidth;
     t.screenHeight = model.Config().screenHeight;
 

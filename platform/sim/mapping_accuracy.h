@@ -5,7 +5,7 @@
 // is known counts once; an entry (or estimate) stands for the centre of its screen pixel.
 #include <cstddef>
 
-#include "calibration/target_lattice.h"
+#include "calibration/target_layout.h"
 #include "platform/sim/camera_model.h"
 
 namespace halvertone::sim {
@@ -25,6 +25,6 @@ struct MappingAccuracy {
 };
 
 // `targets` gives the margins and target size; the screen size is the model's.
-MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetLattice& targets);
+MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetGeometry& targets);
 
 }  // namespace halvertone::sim

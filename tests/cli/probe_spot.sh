@@ -2,12 +2,7 @@
 # halvertone-probe spot: JSON on stdout for good frames, a message and status 2 for bad files.
 set -u
 probe="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail=0
-check() {  # name expected actual
-    if [ "$2" != "$3" ]; then echo "FAIL $1: expected [$2] got [$3]"; fail=1; else echo "ok   $1"; fi
-}
+source "$(dirname "$0")/lib/check.sh"
 
 "$probe" frame --out "$dir/dark.bmp" --background 30
 check "dark frame" '{"hit":null,"present":false}' "$("$probe" spot --threshold 150 --mode mouse "$dir/dark.bmp")"
@@ -23,15 +18,7 @@ check "mouse skips the last rows" '{"hit":null,"present":true}' "$("$probe" spot
 check "pen scans them" '{"hit":[300,478],"box":[1000,0,1000,0],"centre":[500,500],"present":true}' \
       "$("$probe" spot --threshold 150 --mode pen "$dir/low.bmp")"
 
-head -c 1000 "$dir/spot.bmp" > "$dir/truncated.bmp"
-echo "hello" > "$dir/text.bmp"
-for bad in truncated text missing; do
-    "$probe" spot --threshold 150 --mode mouse "$dir/$bad.bmp" >"$dir/out" 2>"$dir/err"
-    status=$?
-    check "$bad file status" 2 "$status"
-    [ -s "$dir/err" ] || { echo "FAIL $bad: no message on stderr"; fail=1; }
-    [ -s "$dir/out" ] && { echo "FAIL $bad: printed on stdout"; fail=1; }
-done
+check_bad_frames "$dir/spot.bmp" spot --threshold 150 --mode mouse
 "$probe" spot --threshold 999 --mode mouse "$dir/spot.bmp" 2>/dev/null
 check "bad threshold" 2 $?
 "$probe" spot --threshold 150 --mode draw "$dir/spot.bmp" 2>/dev/null

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <random>
 
-#include "calibration/target_layout.h"
 #include "platform/sim/homography.h"
 
 namespace halvertone::sim {
@@ -94,18 +93,29 @@ TEST(CameraModel, NoInverseBeyondWhatTheLensShows) {
     EXPECT_FALSE(CameraModel(c).Valid());
 }
 
+TEST(CameraModel, CrossesOfMainAndInnerTargets) {
+    const TargetGeometry t{};  // 1024 x 768, margins 10, size 16
+    // Main crosses sit at l + S/2 + 1, inner ones one pixel further left.
+    EXPECT_EQ(CrossOf(MainTarget(t, 0, 0, TargetStyle::kMeasured)), (PixelPoint{19, 18}));
+    EXPECT_EQ(CrossOf(MainTarget(t, 1, 2, TargetStyle::kCurrent)), (PixelPoint{1007, 384}));
+    EXPECT_EQ(CrossOf(InnerTarget(t, 0, 0, TargetStyle::kMeasured)), (PixelPoint{262, 198}));
+    EXPECT_EQ(CrossOf(InnerTarget(t, 1, 1, TargetStyle::kMeasured)), (PixelPoint{765, 573}));
+}
+
 TEST(CameraModel, MeasuredLatticeHoldsTheThirteenTargetPixels) {
     CameraModelConfig c;
     c.k1 = -0.1;
     const CameraModel m(c);
-    const TargetLattice t{1024, 768, 10, 10, 16};
+    const TargetGeometry t{};  // 1024 x 768, margins 10, size 16
     const CalibrationGrid g = m.MeasuredLattice(t);
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            EXPECT_EQ(g.G(2 * i, 2 * j), *m.CameraPixelOf(MainTargetCentre(t, i, j)));
+            EXPECT_EQ(g.G(2 * i, 2 * j),
+                      *m.CameraPixelOf(CrossOf(MainTarget(t, i, j, TargetStyle::kMeasured))));
     for (int a = 0; a < 2; ++a)
         for (int b = 0; b < 2; ++b)
-            EXPECT_EQ(g.G(2 * a + 1, 2 * b + 1), *m.CameraPixelOf(InnerTargetCentre(t, a, b)));
+            EXPECT_EQ(g.G(2 * a + 1, 2 * b + 1),
+                      *m.CameraPixelOf(CrossOf(InnerTarget(t, a, b, TargetStyle::kMeasured))));
     EXPECT_EQ(g.G(0, 1), (PixelPoint{0, 0}));  // derived points are left to the build
     // The top-left target (19, 18) sits just inside the screen's top-left corner (72, 54).
     EXPECT_GT(g.G(0, 0).x, 72);

@@ -7,7 +7,6 @@
 
 #include "calibration/lattice_derivation.h"
 #include "calibration/lattice_extension.h"
-#include "calibration/target_layout.h"
 #include "native/lattice_fixtures.h"
 #include "platform/sim/camera_model.h"
 
@@ -51,14 +50,18 @@ TEST(DeriveLattice, EachDerivedPointIsItsRowAndColumnCrossingInPerspective) {
     sim::CameraModelConfig config;
     config.corners = {{{40, 70}, {610, 30}, {560, 460}, {90, 400}}};
     const sim::CameraModel model(config);
-    const TargetLattice t{1024, 768, 10, 10, 16};
+    const TargetGeometry t{};  // 1024 x 768, margins 10, size 16
     CalibrationGrid g = model.MeasuredLattice(t);
     DeriveLattice(g);
     const auto screenX = [&](int c) {
-        return c % 2 == 0 ? MainTargetCentre(t, 0, c / 2).x : InnerTargetCentre(t, 0, c / 2).x;
+        return sim::CrossOf(c % 2 == 0 ? MainTarget(t, 0, c / 2, TargetStyle::kMeasured)
+                                       : InnerTarget(t, 0, c / 2, TargetStyle::kMeasured))
+            .x;
     };
     const auto screenY = [&](int r) {
-        return r % 2 == 0 ? MainTargetCentre(t, r / 2, 0).y : InnerTargetCentre(t, r / 2, 0).y;
+        return sim::CrossOf(r % 2 == 0 ? MainTarget(t, r / 2, 0, TargetStyle::kMeasured)
+                                       : InnerTarget(t, r / 2, 0, TargetStyle::kMeasured))
+            .y;
     };
     for (int r = 0; r < 5; ++r) {
         for (int c = 0; c < 5; ++c) {
@@ -76,7 +79,7 @@ TEST(DeriveLattice, AllZeroLatticeStaysZero) {
 }
 
 // W 1024, H 768, margins 10, size 16: Fx = Fy = 18, Gx = 247, Gy = 183.
-constexpr TargetLattice kTargets{1024, 768, 10, 10, 16};
+constexpr TargetGeometry kTargets{};
 
 TEST(ExtendOuterRing, PushesEveryOuterPointToTheScreenEdge) {
     CalibrationGrid g = RegularLattice();
@@ -97,24 +100,16 @@ TEST(ExtendOuterRing, UsesValuesBeforeAnyUpdateAndAlwaysStepsByOnePixel) {
 TEST(ExtendOuterRing, NoRoomBetweenTargetsLeavesThatDirectionAlone) {
     CalibrationGrid g = RegularLattice();
     // W - 2X - S = 1024 - 1008 - 16 = 0: Gx is zero; y still extends.
-    ExtendOuterRing(g, {1024, 768, 504, 10, 16});
+    ExtendOuterRing(
+        g, {.size = 16, .shiftX = 504, .shiftY = 10, .screenWidth = 1024, .screenHeight = 768});
     EXPECT_EQ(g, GridLattice({100, 200, 300, 400, 500}, {72, 160, 240, 320, 408}));
     g = RegularLattice();
-    ExtendOuterRing(g, {1024, 100, 10, 60, 16});  // Gy < 0
+    ExtendOuterRing(g, {.size = 16,
+                        .shiftX = 10,
+                        .shiftY = 60,
+                        .screenWidth = 1024,
+                        .screenHeight = 100});  // Gy < 0
     EXPECT_EQ(g, GridLattice({92, 200, 300, 400, 508}, {80, 160, 240, 320, 400}));
-}
-
-TEST(TargetLayout, MainAndInnerTargetsOnA1024By768Screen) {
-    EXPECT_EQ(MainTargetCorner(kTargets, 0, 0), (PixelPoint{10, 10}));
-    EXPECT_EQ(MainTargetCentre(kTargets, 0, 0), (PixelPoint{19, 18}));
-    // dX = (1024 - 20 - 48) / 2 = 478, dY = (768 - 20 - 48) / 2 = 350.
-    EXPECT_EQ(MainTargetCorner(kTargets, 1, 2), (PixelPoint{998, 376}));
-    EXPECT_EQ(MainTargetCentre(kTargets, 1, 2), (PixelPoint{1007, 384}));
-    // cW = (1024 - 64 - 20) / 4 = 235, cH = (768 - 20 - 64) / 4 = 171.
-    EXPECT_EQ(InnerTargetCorner(kTargets, 0, 0), (PixelPoint{254, 190}));
-    EXPECT_EQ(InnerTargetCentre(kTargets, 0, 0), (PixelPoint{262, 198}));
-    EXPECT_EQ(InnerTargetCorner(kTargets, 1, 1), (PixelPoint{757, 565}));
-    EXPECT_EQ(InnerTargetCentre(kTargets, 1, 1), (PixelPoint{765, 573}));
 }
 
 }  // namespace

@@ -21,7 +21,8 @@ void ReportAndCheck(int32_t w, int32_t h) {
         config.k1 = k1;
         const CameraModel model(config);
         ASSERT_TRUE(model.Valid());
-        const MappingAccuracy a = MeasureMappingAccuracy(model, TargetLattice{w, h, 10, 10, 16});
+        const MappingAccuracy a =
+            MeasureMappingAccuracy(model, TargetGeometry{.screenWidth = w, .screenHeight = h});
         std::printf(
             "%4dx%-5d %6.2f | %6.2f %6.2f %6.2f px     | %6.2f %6.2f %6.2f px     | %zu/%zu of "
             "%zu\n",

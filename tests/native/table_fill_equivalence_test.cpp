@@ -92,9 +92,11 @@ Scenario PlausibleScenario(std::mt19937& rng) {
     config.upsideDown = position == kTurned180 || position == kMirroredTopBottom;
     config.mirrored = position == kMirroredLeftRight || position == kMirroredTopBottom;
     const sim::CameraModel model(config);
-    const TargetLattice targets{s.width, s.height, static_cast<int32_t>(rng() % 40),
-                                static_cast<int32_t>(rng() % 40),
-                                8 + static_cast<int32_t>(rng() % 24)};
+    const TargetGeometry targets{.size = 8 + static_cast<int32_t>(rng() % 24),
+                                 .shiftX = static_cast<int32_t>(rng() % 40),
+                                 .shiftY = static_cast<int32_t>(rng() % 40),
+                                 .screenWidth = s.width,
+                                 .screenHeight = s.height};
     CalibrationGrid grid = model.MeasuredLattice(targets);
     std::uniform_int_distribution<int32_t> noise(-2, 2);
     for (auto& p : grid.mainPoints) p = {p.x + noise(rng), p.y + noise(rng)};

@@ -1,8 +1,8 @@
 // halvertone-probe spot --threshold T --mode mouse|pen FRAME.bmp
 #include <cstdio>
 
-#include "capture/frame_bmp.h"
 #include "tools/probe/command.h"
+#include "tools/probe/frame_args.h"
 #include "tracking/spot_finder.h"
 
 namespace halvertone::probe {
@@ -11,27 +11,26 @@ namespace {
 int RunSpot(const Args& args) {
     const ParsedArgs p = ParseArgs(args, {"threshold", "mode"});
     if (!p.error.empty()) return UsageError(p.error);
-    long threshold = 0;
-    const std::string* t = p.Option("threshold");
-    if (!t || !ParseInt(*t, 0, 255, threshold)) return UsageError("--threshold must be 0..255");
+    uint8_t T = 0;
+    if (!ThresholdOption(p, T)) return UsageError("--threshold must be 0..255");
     const std::string* mode = p.Option("mode");
-    if (!mode || (*mode != "mouse" && *mode != "pen")) return UsageError("--mode must be mouse or pen");
-    if (p.positional.size() != 1) return UsageError("spot needs exactly one FRAME.bmp");
-
-    const FrameFileResult file = ReadFrameBmp(p.positional[0]);
-    if (!file.ok) return UsageError(p.positional[0] + ": " + file.error);
-    const CameraFrame frame{file.frame.data()};
-    const auto T = static_cast<uint8_t>(threshold);
+    if (!mode || (*mode != "mouse" && *mode != "pen"))
+        return UsageError("--mode must be mouse or pen");
+    std::vector<uint8_t> bytes;
+    if (const int status = ReadFrameArgument(p, "spot", bytes)) return status;
+    const CameraFrame frame{bytes.data()};
     const bool present = BrightPixelPresent(frame, T);
-    const auto spot = FindSpot(frame, kWholeFrame, T, *mode == "mouse" ? ScanRows::kMouse : ScanRows::kPenEraser);
+    const auto spot =
+        FindSpot(frame, kWholeFrame, T, *mode == "mouse" ? ScanRows::kMouse : ScanRows::kPenEraser);
     if (!spot) {
         std::printf("{\"hit\":null,\"present\":%s}\n", present ? "true" : "false");
         return 0;
     }
     const SpotBox& b = spot->box;
     const PixelPoint c = b.Centre();
-    std::printf("{\"hit\":[%d,%d],\"box\":[%d,%d,%d,%d],\"centre\":[%d,%d],\"present\":%s}\n", spot->hit.x,
-                spot->hit.y, b.minX, b.maxX, b.minY, b.maxY, c.x, c.y, present ? "true" : "false");
+    std::printf("{\"hit\":[%d,%d],\"box\":[%d,%d,%d,%d],\"centre\":[%d,%d],\"present\":%s}\n",
+                spot->hit.x, spot->hit.y, b.minX, b.maxX, b.minY, b.maxY, c.x, c.y,
+                present ? "true" : "false");
     return 0;
 }
 

@@ -1,0 +1,247 @@
+#include "capture/win32/capture_graph.h"
+
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+#include "capture/device_path_match.h"
+#include "capture/win32/grabber_callback.h"
+
+// The sample grabber and null renderer of qedit.dll; the ids live in libstrmiids.
+extern "C" const CLSID CLSID_SampleGrabber;
+extern "C" const CLSID CLSID_NullRenderer;
+
+namespace halvertone {
+namespace {
+
+// The language file's text is read into a buffer of 400 characters.
+constexpr size_t kNoFindChars = 399;
+
+std::string Narrow(const wchar_t* w) {
+    if (w == nullptr) return {};
+    const int n = WideCharToMultiByte(CP_ACP, 0, w, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1) return {};
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, w, -1, s.data(), n, nullptr, nullptr);
+    s.resize(static_cast<size_t>(n - 1));
+    return s;
+}
+
+std::optional<std::string> DevicePath(IMoniker* moniker) {
+    ComPtr<IPropertyBag> bag;
+    if (FAILED(moniker->BindToStorage(nullptr, nullptr, IID_IPropertyBag, PutVoid(bag))))
+        return std::nullopt;
+    VARIANT v;
+    VariantInit(&v);
+    std::optional<std::string> path;
+    if (SUCCEEDED(bag->Read(L"DevicePath", &v, nullptr)) && v.vt == VT_BSTR)
+        path = Narrow(v.bstrVal);
+    VariantClear(&v);
+    return path;
+}
+
+void FreeMediaType(AM_MEDIA_TYPE& mt) {
+    if (mt.cbFormat != 0 && mt.pbFormat != nullptr) CoTaskMemFree(mt.pbFormat);
+    mt.cbFormat = 0;
+    mt.pbFormat = nullptr;
+    if (mt.pUnk != nullptr) {
+        mt.pUnk->Release();
+        mt.pUnk = nullptr;
+    }
+}
+
+void ShowErrorBox(const std::string& text) {
+    MessageBoxA(nullptr, text.c_str(), kCaptureErrorCaption, kCaptureErrorFlags);
+}
+
+// Registers qedit.dll from the system directory, hidden, without waiting for it.
+void RegisterQedit() {
+    char dir[MAX_PATH] = {};
+    const UINT n = GetSystemDirectoryA(dir, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return;
+    char cmd[MAX_PATH + 64];
+    std::snprintf(cmd, sizeof cmd, "regsvr32 /s %s\\qedit.dll", dir);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION pi{};
+    if (CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+}
+
+}  // namespace
+
+CaptureGraph::CaptureGraph() : errorSink_(ShowErrorBox) {}
+
+CaptureGraph::~CaptureGraph() {
+    ReleaseAll();
+}
+
+void CaptureGraph::ReleaseAll() {
+    grabber_.Reset();
+    graph_.Reset();
+    device_.Reset();
+}
+
+HRESULT CaptureGraph::Fail(bool showErrors, const char* text, HRESULT code) {
+    if (showErrors && errorSink_) errorSink_(text);
+    return code;
+}
+
+HRESULT CaptureGraph::FindDevice(const CameraIds& ids) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ComPtr<ICreateDevEnum> devEnum;
+    if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_ICreateDevEnum, PutVoid(devEnum))))
+        return S_OK;
+    ComPtr<IEnumMoniker> monikers;
+    if (devEnum->CreateClassEnumerator(CLSID_VideoInputDeviceCategory,
+                                       monikers.ReleaseAndGetAddressOf(), 0) != S_OK ||
+        !monikers)
+        return S_FALSE;
+
+    std::vector<ComPtr<IMoniker>> found;
+    std::vector<std::string> paths;
+    monikers->Reset();
+    for (;;) {
+        ComPtr<IMoniker> m;
+        if (monikers->Next(1, m.ReleaseAndGetAddressOf(), nullptr) != S_OK || !m) break;
+        std::optional<std::string> path = DevicePath(m.Get());
+        if (!path) continue;
+        paths.push_back(std::move(*path));
+        found.push_back(std::move(m));
+    }
+    const std::optional<size_t> chosen = ChooseCaptureDevice(paths, ids.vid, ids.pid);
+    if (!chosen) return S_OK;
+    // The old device is let go before the new one is bound, so a camera is never opened twice.
+    device_.Reset();
+    found[*chosen]->BindToObject(nullptr, nullptr, IID_IBaseFilter, PutVoid(device_));
+    return S_OK;
+}
+
+HRESULT CaptureGraph::CreateGrabber() {
+    HRESULT hr = CoCreateInstance(CLSID_SampleGrabber, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_ISampleGrabber, PutVoid(grabber_));
+    if (FAILED(hr)) {
+        RegisterQedit();
+        hr = CoCreateInstance(CLSID_SampleGrabber, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_ISampleGrabber, PutVoid(grabber_));
+    }
+    if (FAILED(hr)) grabber_.Reset();
+    return hr;
+}
+
+void CaptureGraph::PlacePreview(IVideoWindow* video, HWND preview) {
+    if (preview == nullptr) {
+        // Without a window to own it the video would open as a top-level window of its own.
+        video->put_AutoShow(OAFALSE);
+        video->put_Visible(OAFALSE);
+        return;
+    }
+    RECT r{};
+    GetClientRect(preview, &r);
+    video->put_Owner(reinterpret_cast<OAHWND>(preview));
+    video->put_Left(0);
+    video->put_Top(0);
+    video->put_Width(r.right - r.left);
+    video->put_Height(r.bottom - r.top);
+    video->put_WindowStyle(WS_CHILD | WS_CLIPSIBLINGS);
+    video->put_Visible(OATRUE);
+}
+
+HRESULT CaptureGraph::Build(bool showErrors, const CameraIds& ids, const std::string& noFindText,
+                            HWND preview) {
+    graph_.Reset();
+    if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_ALL, IID_IGraphBuilder,
+                                PutVoid(graph_)))) {
+        graph_.Reset();
+        return Fail(showErrors, "Could not create filter graph", E_FAIL);
+    }
+
+    if (ids.count != 0 && FindDevice(ids) == S_FALSE) {
+        std::fputs("There are no VideoInputDevice devices available\n", stdout);
+        std::fflush(stdout);
+        return 1;
+    }
+    if (device_ == nullptr) {
+        if (showErrors && errorSink_) errorSink_(noFindText.substr(0, kNoFindChars));
+        graph_.Reset();
+        return E_FAIL;
+    }
+
+    HRESULT hr = graph_->AddFilter(device_.Get(), L"Cap");
+    if (FAILED(hr)) return Fail(showErrors, "Could not put capture device in graph", E_FAIL);
+
+    hr = CreateGrabber();
+    if (FAILED(hr))
+        return Fail(showErrors, "Could not create SampleGrabber (is qedit.dll registered?)", hr);
+
+    AM_MEDIA_TYPE want{};
+    want.majortype = MEDIATYPE_Video;
+    want.subtype = MEDIASUBTYPE_RGB24;
+    hr = grabber_->SetMediaType(&want);
+    if (FAILED(hr)) return Fail(showErrors, "Could not set media type", hr);
+
+    ComPtr<IBaseFilter> grabberFilter;
+    hr = grabber_->QueryInterface(IID_IBaseFilter, PutVoid(grabberFilter));
+    if (SUCCEEDED(hr)) hr = graph_->AddFilter(grabberFilter.Get(), L"Grabber");
+    if (FAILED(hr)) return Fail(showErrors, "Could not put sample grabber in graph", hr);
+
+    ComPtr<ICaptureGraphBuilder2> builder;
+    hr = CoCreateInstance(CLSID_CaptureGraphBuilder2, nullptr, CLSCTX_INPROC_SERVER,
+                          IID_ICaptureGraphBuilder2, PutVoid(builder));
+    if (FAILED(hr)) return Fail(showErrors, "Can't get a ICaptureGraphBuilder2 reference", hr);
+    hr = builder->SetFiltergraph(graph_.Get());
+    if (FAILED(hr)) return Fail(showErrors, "SetGraph failed", hr);
+
+    ComPtr<IBaseFilter> nullRenderer;
+    ComPtr<IPin> videoPort;
+    if (builder->FindPin(device_.Get(), PINDIR_OUTPUT, &PIN_CATEGORY_VIDEOPORT, nullptr, FALSE, 0,
+                         videoPort.ReleaseAndGetAddressOf()) == S_OK) {
+        if (FAILED(CoCreateInstance(CLSID_NullRenderer, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_IBaseFilter, PutVoid(nullRenderer))))
+            return Fail(showErrors, "Unable to make a NULL renderer", E_FAIL);
+        hr = graph_->AddFilter(nullRenderer.Get(), L"NULL renderer");
+        if (FAILED(hr)) return Fail(showErrors, "Can't add the filter to graph", hr);
+    }
+
+    // VFW_S_NOPREVIEWPIN is a success code: the builder split the capture pin itself.
+    hr = builder->RenderStream(&PIN_CATEGORY_PREVIEW, &MEDIATYPE_Video, device_.Get(),
+                               grabberFilter.Get(), nullRenderer.Get());
+    if (FAILED(hr))
+        hr = builder->RenderStream(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Video, device_.Get(),
+                                   grabberFilter.Get(), nullRenderer.Get());
+    if (FAILED(hr)) return Fail(showErrors, "Can't build the graph", hr);
+
+    AM_MEDIA_TYPE mt{};
+    hr = grabber_->GetConnectedMediaType(&mt);
+    if (FAILED(hr)) return Fail(showErrors, "Could not read the connected media type", hr);
+    // The format block is only read when it really is a VIDEOINFOHEADER.
+    if (IsEqualGUID(mt.formattype, FORMAT_VideoInfo) && mt.pbFormat != nullptr &&
+        mt.cbFormat >= sizeof(VIDEOINFOHEADER)) {
+        const auto* vih = reinterpret_cast<const VIDEOINFOHEADER*>(mt.pbFormat);
+        width_ = vih->bmiHeader.biWidth;
+        height_ = vih->bmiHeader.biHeight;
+    }
+    FreeMediaType(mt);
+
+    grabber_->SetBufferSamples(FALSE);
+    grabber_->SetOneShot(FALSE);
+    grabber_->SetCallback(&GrabberCallback::Instance(), 1);
+
+    ComPtr<IVideoWindow> video;
+    if (FAILED(graph_->QueryInterface(IID_IVideoWindow, PutVoid(video))))
+        return Fail(showErrors, "Could not get video window interface", E_FAIL);
+    PlacePreview(video.Get(), preview);
+
+    ComPtr<IMediaControl> control;
+    hr = graph_->QueryInterface(IID_IMediaControl, PutVoid(control));
+    if (SUCCEEDED(hr)) hr = control->Run();
+    if (FAILED(hr)) return Fail(showErrors, "Could not run graph", hr);
+    return 0;
+}
+
+}  // namespace halvertone

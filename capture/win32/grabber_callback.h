@@ -1,0 +1,47 @@
+#pragma once
+// The sample grabber's callback object: one static instance, never counted or freed, whose
+// BufferCB hands each camera frame to the frame ring on the camera's streaming thread.
+#include <windows.h>
+// windows.h first
+#include <dshow.h>
+#include <qedit.h>
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "capture/frame_ring.h"
+
+namespace halvertone {
+
+class GrabberCallback final : public ISampleGrabberCB {
+  public:
+    static GrabberCallback& Instance();
+
+    // The ring that receives the frames; without one, frames are dropped.
+    void SetRing(FrameRing* ring) { ring_.store(ring); }
+    // Turns every frame by 180 degrees before the ring sees it, for ceiling mounting with a
+    // camera that cannot turn its own picture. The camera's buffer itself is left alone.
+    void SetSoftwareTurn(bool on) { turn_.store(on); }
+    bool SoftwareTurn() const { return turn_.load(); }
+
+    STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP SampleCB(double sampleTime, IMediaSample* sample) override;
+    STDMETHODIMP BufferCB(double sampleTime, BYTE* buffer, long length) override;
+
+    GrabberCallback(const GrabberCallback&) = delete;
+    GrabberCallback& operator=(const GrabberCallback&) = delete;
+
+  private:
+    GrabberCallback() = default;
+    ~GrabberCallback() = default;
+
+    std::atomic<FrameRing*> ring_{nullptr};
+    std::atomic<bool> turn_{false};
+    // Only the streaming thread touches it; allocated on the first turned frame.
+    std::vector<uint8_t> turned_;
+};
+
+}  // namespace halvertone

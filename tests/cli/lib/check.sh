@@ -1,0 +1,24 @@
+# Shared by the probe's CLI tests (sourced, not run): a scratch folder, ok/FAIL lines and the
+# exit status.
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+fail=0
+
+check() {  # name expected actual
+    if [ "$2" != "$3" ]; then echo "FAIL $1: expected [$2] got [$3]"; fail=1; else echo "ok   $1"; fi
+}
+
+# Runs "$probe" with the given arguments followed by a truncated, a text and a missing frame
+# file: each must end with status 2, a message on stderr and nothing on stdout.
+check_bad_frames() {  # GOOD.bmp probe-arguments...
+    local good="$1"
+    shift
+    head -c 1000 "$good" > "$dir/truncated.bmp"
+    echo "hello" > "$dir/text.bmp"
+    for bad in truncated text missing; do
+        "$probe" "$@" "$dir/$bad.bmp" >"$dir/out" 2>"$dir/err"
+        check "$bad file status" 2 "$?"
+        [ -s "$dir/err" ] || { echo "FAIL $bad: no message on stderr"; fail=1; }
+        [ -s "$dir/out" ] && { echo "FAIL $bad: printed on stdout"; fail=1; }
+    done
+}
