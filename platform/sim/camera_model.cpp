@@ -80,6 +80,15 @@ std::optional<Point2> CameraModel::CameraToScreen(Point2 camera) const {
     return idealToScreen_.Apply(*ideal);
 }
 
+sim::ScreenToCamera CameraModel::Projection() const {
+    return [model = *this](double x, double y) -> std::optional<CameraPointF> {
+        if (!model.Valid()) return std::nullopt;
+        const Point2 c = model.ScreenToCamera({x, y});
+        if (!std::isfinite(c.x) || !std::isfinite(c.y)) return std::nullopt;
+        return CameraPointF{c.x, c.y};
+    };
+}
+
 std::optional<PixelPoint> CameraModel::CameraPixelOf(PixelPoint s) const {
     const PixelPoint c = PixelHolding(ScreenToCamera(PixelCentre(s)));
     if (!CameraToScreenTable::InFrame(c.x, c.y)) return std::nullopt;

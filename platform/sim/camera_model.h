@@ -14,6 +14,7 @@
 #include "calibration/target_layout.h"
 #include "platform/sim/homography.h"
 #include "platform/sim/point2.h"
+#include "platform/sim/screen_projection.h"
 
 namespace halvertone::sim {
 
@@ -48,6 +49,9 @@ class CameraModel {
     Point2 ScreenToCamera(Point2 screen) const;
     // None where the lens shows nothing (beyond its widest angle) or the view is degenerate.
     std::optional<Point2> CameraToScreen(Point2 camera) const;
+
+    // This view as the synthetic camera's projection (a copy of the model).
+    sim::ScreenToCamera Projection() const;
 
     // The camera pixel that sees screen pixel (i, j), or none outside the frame.
     std::optional<PixelPoint> CameraPixelOf(PixelPoint screenPixel) const;

@@ -83,6 +83,20 @@ TEST(CameraModel, RoundTripsForEveryOrientation) {
     EXPECT_NEAR(p.y, 480 - turned.corners[0].y, 1e-9);
 }
 
+TEST(CameraModel, ServesAsTheSyntheticCamerasProjection) {
+    CameraModelConfig c;
+    c.k1 = -0.15;
+    const CameraModel m(c);
+    const ScreenToCamera projection = m.Projection();
+    const auto p = projection(300, 200);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->x, m.ScreenToCamera({300, 200}).x);
+    EXPECT_EQ(p->y, m.ScreenToCamera({300, 200}).y);
+    c.k1 = 0;
+    c.corners = {{{0, 0}, {1, 1}, {2, 2}, {3, 3}}};  // no view at all
+    EXPECT_FALSE(CameraModel(c).Projection()(300, 200));
+}
+
 TEST(CameraModel, NoInverseBeyondWhatTheLensShows) {
     CameraModelConfig c;
     c.k1 = -0.25;  // r (1 - 0.25 r^2) peaks at about 0.77 focal lengths
