@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <optional>
 #include <vector>
 
 #include "calibration/polygon_region.h"
@@ -34,9 +35,37 @@ BorderZones MakeBorderZones(const CalibrationGrid& g, const PixelRect& window) {
     return z;
 }
 
+namespace {
+
+struct Found {
+    int32_t value;
+    int32_t steps;  // from the start to the entry that holds the value
+};
+
+// Walks from (x, y), the start excluded, by (dx, dy) to the frame's edge; the first entry whose
+// `component` is not -1.
+std::optional<Found> FirstPlaced(const CameraToScreenTable& t, int32_t x, int32_t y, int dx, int dy,
+                                 int32_t PixelPoint::*component) {
+    for (int32_t steps = 1;; ++steps) {
+        const int32_t px = x + dx * steps, py = y + dy * steps;
+        if (!CameraToScreenTable::InFrame(px, py)) return std::nullopt;
+        const int32_t v = t.At(px, py).*component;
+        if (v != kUnknown) return Found{v, steps};
+    }
+}
+
+// Sets `component` of `count` entries from (x, y) on, stepping by (dx, dy).
+void SetRun(CameraToScreenTable& t, int32_t x, int32_t y, int dx, int dy, int32_t count,
+            int32_t PixelPoint::*component, int32_t value) {
+    for (int32_t i = 0; i < count; ++i) t.At(x + dx * i, y + dy * i).*component = value;
+}
+
+}  // namespace
+
 void ApplyBorderRule(CameraToScreenTable& t, const BorderZones& z, BorderRule rule, int32_t x,
                      int32_t y) {
     const PixelRect& w = z.window;
+    std::optional<Found> f;
     switch (rule) {
         case BorderRule::kTopLeft:
         case BorderRule::kTopRight:
@@ -46,37 +75,21 @@ void ApplyBorderRule(CameraToScreenTable& t, const BorderZones& z, BorderRule ru
             t.At(x, y) = t.At(s.x, s.y);
             return;
         }
-        case BorderRule::kTopBand:
-            for (int32_t below = y + 1; below < kFrameHeight; ++below) {
-                const int32_t v = t.At(x, below).x;
-                if (v == kUnknown) continue;
-                for (int32_t row = y; row < below; ++row) t.At(x, row).x = v;
-                return;
-            }
+        case BorderRule::kTopBand:  // x for the rows down to the placed one
+            if ((f = FirstPlaced(t, x, y, 0, 1, &PixelPoint::x)))
+                SetRun(t, x, y, 0, 1, f->steps, &PixelPoint::x, f->value);
             return;
-        case BorderRule::kLeftBand:
-            for (int32_t right = x + 1; right < kFrameWidth; ++right) {
-                const int32_t v = t.At(right, y).y;
-                if (v == kUnknown) continue;
-                for (int32_t col = x; col < right; ++col) t.At(col, y).y = v;
-                return;
-            }
+        case BorderRule::kLeftBand:  // y for the columns up to the placed one
+            if ((f = FirstPlaced(t, x, y, 1, 0, &PixelPoint::y)))
+                SetRun(t, x, y, 1, 0, f->steps, &PixelPoint::y, f->value);
             return;
-        case BorderRule::kBottomBand:
-            for (int32_t above = y - 1; above >= 0; --above) {
-                const int32_t v = t.At(x, above).x;
-                if (v == kUnknown) continue;
-                for (int32_t row = y; row < w.bottom; ++row) t.At(x, row).x = v;
-                return;
-            }
+        case BorderRule::kBottomBand:  // x for every row down to the window's bottom
+            if ((f = FirstPlaced(t, x, y, 0, -1, &PixelPoint::x)))
+                SetRun(t, x, y, 0, 1, w.bottom - y, &PixelPoint::x, f->value);
             return;
-        case BorderRule::kRightBand:
-            for (int32_t left = x - 1; left >= 0; --left) {
-                const int32_t v = t.At(left, y).y;
-                if (v == kUnknown) continue;
-                for (int32_t col = x; col < w.right; ++col) t.At(col, y).y = v;
-                return;
-            }
+        case BorderRule::kRightBand:  // y for every column out to the window's right
+            if ((f = FirstPlaced(t, x, y, -1, 0, &PixelPoint::y)))
+                SetRun(t, x, y, 1, 0, w.right - x, &PixelPoint::y, f->value);
             return;
         case BorderRule::kNone:
             return;
