@@ -2,10 +2,8 @@
 
 namespace halvertone {
 
-void RebuildAfterDisplayChange(const DisplayChangePorts& ports, Clock& clock,
-                               ScreenMetrics& metrics, TableBuilder& builder) {
-    if (ports.stopAllTools) ports.stopAllTools();
-    clock.SleepMs(kDisplayChangeSettleMs);
+void RebuildForNewScreen(const DisplayRebuildPorts& ports, ScreenMetrics& metrics,
+                         TableBuilder& builder) {
     if (ports.readScreenSize) {
         const ScreenSize size = ports.readScreenSize();
         metrics.width = size.width;
@@ -15,7 +13,6 @@ void RebuildAfterDisplayChange(const DisplayChangePorts& ports, Clock& clock,
     }
     if (ports.layOutToolbar) ports.layOutToolbar();
     builder.Build(0);
-    if (ports.restartCurrentTool) ports.restartCurrentTool();
 }
 
 }  // namespace halvertone

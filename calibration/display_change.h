@@ -1,12 +1,12 @@
 #pragma once
-// What a display change does to the table: the trackers read it without a lock, so every tool
-// is stopped first and given time to finish its frame, then the screen size is read again and
-// the table rebuilt for it, and the tool that was chosen starts again.
+// The rebuild half of a display change, run while every tool is stopped (dispatch flags
+// cleared and 300 ms given to the workers, ToolStarter::DisplayChange): the screen size is
+// read again, the toolbar lays itself out for it and the table is rebuilt without the
+// post-calibration step. The starter then restarts the chosen tool.
 #include <cstdint>
 #include <functional>
 
 #include "calibration/table_builder.h"
-#include "platform/clock.h"
 #include "shell/screen_metrics.h"
 
 namespace halvertone {
@@ -16,19 +16,14 @@ struct ScreenSize {
     int32_t height = 0;
 };
 
-struct DisplayChangePorts {
-    std::function<void()> stopAllTools;  // clears the mouse, pen, eraser and calibration flags
+struct DisplayRebuildPorts {
     std::function<ScreenSize()> readScreenSize;
     std::function<void()> layOutToolbar;
-    std::function<void()> restartCurrentTool;
 };
 
-inline constexpr uint32_t kDisplayChangeSettleMs = 300;
-
-// Stops the tools, waits 300 ms, reads the screen size into `metrics` (scales W * 0.0015625 and
-// H * 0.0020833333333333333), lays the toolbar out, rebuilds the table with flag 0 and
-// restarts the current tool. A missing port is skipped.
-void RebuildAfterDisplayChange(const DisplayChangePorts& ports, Clock& clock,
-                               ScreenMetrics& metrics, TableBuilder& builder);
+// Reads the screen size into `metrics` (scales W * 0.0015625 and H * 0.0020833333333333333),
+// lays the toolbar out and builds the table with flag 0. A missing port is skipped.
+void RebuildForNewScreen(const DisplayRebuildPorts& ports, ScreenMetrics& metrics,
+                         TableBuilder& builder);
 
 }  // namespace halvertone

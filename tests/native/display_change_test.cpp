@@ -1,5 +1,5 @@
-// A display change: tools stopped, 300 ms of virtual time, the new screen size read, the
-// table rebuilt for it without touching the settings file, the chosen tool restarted.
+// The rebuild after a display change: the new screen size read, the toolbar laid out, the
+// table rebuilt for the new size without touching the settings file or the lattice.
 #include "calibration/display_change.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "native/lattice_fixtures.h"
-#include "platform/sim/virtual_clock.h"
 
 namespace halvertone {
 namespace {
@@ -18,31 +17,29 @@ using testing::RecordingProfileStore;
 using testing::RegularLattice;
 using testing::SettingsWith;
 
-TEST(DisplayChange, StopsWaitsRebuildsForTheNewScreenAndRestarts) {
+TEST(DisplayChange, RebuildsForTheNewScreenWithoutSaving) {
     Settings settings = SettingsWith(MeasuredOnly(RegularLattice()), kUpright);
     ScreenMetrics metrics;
     metrics.Set(1024, 768);
     ScreenMapping mapping;
     RecordingProfileStore store;
     TableBuilder builder(settings, metrics, mapping, {true, &store, [] {}});
-    sim::VirtualClock clock(1000);
 
     std::vector<std::string> calls;
-    DisplayChangePorts ports;
-    ports.stopAllTools = [&] { calls.push_back("stop@" + std::to_string(clock.NowMs())); };
+    DisplayRebuildPorts ports;
     ports.readScreenSize = [&] {
-        calls.push_back("size@" + std::to_string(clock.NowMs()));
+        calls.push_back("size");
         return ScreenSize{1920, 1080};
     };
-    ports.layOutToolbar = [&] { calls.push_back("toolbar"); };
-    ports.restartCurrentTool = [&] {
-        // By now the table is built for the new screen: cell 5 starts at 1920 / 4.
-        calls.push_back("restart " + std::to_string(mapping.Table().At(200, 160).x));
+    ports.layOutToolbar = [&] {
+        // Laid out before the table is rebuilt: the table still holds the old screen.
+        calls.push_back("toolbar " + std::to_string(mapping.Table().At(200, 160).x));
     };
-    RebuildAfterDisplayChange(ports, clock, metrics, builder);
+    builder.Build(0);
+    RebuildForNewScreen(ports, metrics, builder);
 
-    EXPECT_EQ(calls,
-              (std::vector<std::string>{"stop@1000", "size@1300", "toolbar", "restart 480"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"size", "toolbar 256"}));
+    EXPECT_EQ(mapping.Table().At(200, 160).x, 480);  // cell 5 starts at 1920 / 4
     EXPECT_EQ(metrics.width.load(), 1920);
     EXPECT_EQ(metrics.height.load(), 1080);
     EXPECT_EQ(metrics.scaleX, 1920 * 0.0015625);
@@ -57,9 +54,7 @@ TEST(DisplayChange, MissingPortsAreSkipped) {
     metrics.Set(1024, 768);
     ScreenMapping mapping;
     TableBuilder builder(settings, metrics, mapping);
-    sim::VirtualClock clock;
-    RebuildAfterDisplayChange({}, clock, metrics, builder);
-    EXPECT_EQ(clock.NowMs(), 300u);
+    RebuildForNewScreen({}, metrics, builder);
     EXPECT_EQ(metrics.width.load(), 1024);
     EXPECT_EQ(mapping.Table().At(200, 160), (PixelPoint{256, 192 + 3}));  // in the +3 band
 }
