@@ -1,5 +1,7 @@
 #include "calibration/grid_cell.h"
 
+#include <limits>
+
 #include "capture/camera_frame.h"
 
 namespace halvertone {
@@ -8,6 +10,15 @@ namespace {
 // a0 + (a1 - a0) * (t - t0) / (t1 - t0).
 double Interpolate(int32_t a0, int32_t a1, int32_t t, int32_t t0, int32_t t1) {
     return a0 + Quotient(Mul32(Sub32(a1, a0), Sub32(t, t0)), Sub32(t1, t0));
+}
+
+constexpr double kOpen = std::numeric_limits<double>::infinity();
+
+// v raised to lo or lowered to hi when beyond; NaN stays NaN.
+double Within(double v, double lo, double hi) {
+    if (v < lo) return lo;
+    if (v > hi) return hi;
+    return v;
 }
 
 // 0, n/4, n/2 and three times the truncated quarter.
@@ -40,31 +51,21 @@ GridCell::GridCell(const CalibrationGrid& g, int k, int32_t screenWidth, int32_t
       projectorPosition_(projectorPosition) {}
 
 double GridCell::Left(int32_t y) const {
-    const PixelPoint &tl = v_[0], &bl = v_[3];
-    double l = Interpolate(tl.x, bl.x, y, tl.y, bl.y);
-    if (k_ == 12 && l < 0) l = 0;
-    return l;
+    return Within(Interpolate(v_[0].x, v_[3].x, y, v_[0].y, v_[3].y), k_ == 12 ? 0 : -kOpen, kOpen);
 }
 
 double GridCell::Right(int32_t y) const {
-    const PixelPoint &tr = v_[1], &br = v_[2];
-    double r = Interpolate(tr.x, br.x, y, tr.y, br.y);
-    if (k_ % 4 == 3 && r > kFrameWidth) r = kFrameWidth;
-    return r;
+    return Within(Interpolate(v_[1].x, v_[2].x, y, v_[1].y, v_[2].y), -kOpen,
+                  k_ % 4 == 3 ? kFrameWidth : kOpen);
 }
 
 double GridCell::Top(int32_t x) const {
-    const PixelPoint &tl = v_[0], &tr = v_[1];
-    double t = Interpolate(tl.y, tr.y, x, tl.x, tr.x);
-    if (k_ == 3 && t < 0) t = 0;
-    return t;
+    return Within(Interpolate(v_[0].y, v_[1].y, x, v_[0].x, v_[1].x), k_ == 3 ? 0 : -kOpen, kOpen);
 }
 
 double GridCell::Bottom(int32_t x) const {
-    const PixelPoint &bl = v_[3], &br = v_[2];
-    double b = Interpolate(bl.y, br.y, x, bl.x, br.x);
-    if ((k_ == 12 || k_ == 15) && b > kFrameHeight) b = kFrameHeight;
-    return b;
+    return Within(Interpolate(v_[3].y, v_[2].y, x, v_[3].x, v_[2].x), -kOpen,
+                  k_ == 12 || k_ == 15 ? kFrameHeight : kOpen);
 }
 
 GridCell::LinearScreen GridCell::Linear() const {
