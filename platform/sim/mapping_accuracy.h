@@ -1,0 +1,30 @@
+#pragma once
+// How well a table built from a perfect calibration maps camera pixels to the screen, against
+// the camera model's ground truth, and beside it a single homography through the four corner
+// targets. Every camera pixel whose true screen point lies on the screen and whose table entry
+// is known counts once; an entry (or estimate) stands for the centre of its screen pixel.
+#include <cstddef>
+
+#include "calibration/target_layout.h"
+#include "platform/sim/camera_model.h"
+
+namespace halvertone::sim {
+
+struct ErrorStats {
+    double mean = 0;  // screen pixels
+    double p95 = 0;
+    double max = 0;
+    size_t samples = 0;
+};
+
+struct MappingAccuracy {
+    ErrorStats table;       // the table built after a calibration (extension, no settings file)
+    ErrorStats homography;  // one 4-corner homography, stored as whole pixels like the table
+    size_t unknown = 0;     // pixels seeing the screen whose entry has a -1 component
+    size_t uncovered = 0;   // pixels seeing the screen outside the ActiveRegion
+};
+
+// `targets` gives the margins and target size; the screen size is the model's.
+MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetGeometry& targets);
+
+}  // namespace halvertone::sim

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# halvertone-probe table: the camera-to-screen table of a program directory, the JSON summary,
+# and the settings file written only by a flag-1 build.
+set -u
+probe="$1"
+source "$(dirname "$0")/lib/check.sh"
+
+entry() {  # TABLE.bin x y -> "sx sy"
+    od -An -t d4 -j $(( ($2 * 480 + $3) * 8 )) -N 8 "$1" | xargs
+}
+
+# The thirteen measured points of a straight lattice: columns 100..500, rows 80..400.
+cat > "$dir/Setting.ini" <<'INI'
+[SETTING]
+Calibration 1-x=100
+Calibration 1-y=80
+Calibration 2-x=300
+Calibration 2-y=80
+Calibration 3-x=500
+Calibration 3-y=80
+Calibration 4-x=100
+Calibration 4-y=240
+Calibration 5-x=300
+Calibration 5-y=240
+Calibration 6-x=500
+Calibration 6-y=240
+Calibration 7-x=100
+Calibration 7-y=400
+Calibration 8-x=300
+Calibration 8-y=400
+Calibration 9-x=500
+Calibration 9-y=400
+Calibration_2 1-x=200
+Calibration_2 1-y=160
+Calibration_2 2-x=400
+Calibration_2 2-y=160
+Calibration_2 3-x=200
+Calibration_2 3-y=320
+Calibration_2 4-x=400
+Calibration_2 4-y=320
+INI
+cp "$dir/Setting.ini" "$dir/before.ini"
+
+out=$("$probe" table --dir "$dir" --screen 1024x768 --out "$dir/t.bin")
+check "flag 0 status" 0 $?
+check "flag 0 summary" '{"scanWindow":[0,0,640,480],"regionBox":[100,80,500,400],"unknownBoth":0,"unknownX":0,"unknownY":0}' "$out"
+check "table size" 2457600 "$(stat -c %s "$dir/t.bin")"
+check "cell 5" "384 288" "$(entry "$dir/t.bin" 250 200)"
+check "corrected band" "256 133" "$(entry "$dir/t.bin" 200 134)"  # 130 + 3
+check "untouched outside" "0 0" "$(entry "$dir/t.bin" 50 50)"
+cmp -s "$dir/Setting.ini" "$dir/before.ini" && echo "ok   flag 0 leaves Setting.ini" ||
+    { echo "FAIL flag 0 changed Setting.ini"; fail=1; }
+
+"$probe" table --dir "$dir" --screen 1024x768 --flag 1 --out "$dir/missing/t.bin" 2>/dev/null
+check "unwritable table status" 2 $?
+cmp -s "$dir/Setting.ini" "$dir/before.ini" && echo "ok   failed run leaves Setting.ini" ||
+    { echo "FAIL failed run changed Setting.ini"; fail=1; }
+
+out=$("$probe" table --dir "$dir" --screen 1024x768 --flag 1 --out "$dir/t1.bin")
+check "flag 1 summary" '{"scanWindow":[0,0,640,480],"regionBox":[92,72,508,408],"unknownBoth":0,"unknownX":0,"unknownY":0}' "$out"
+ini=$(tr -d '\r' < "$dir/Setting.ini")
+for line in "Calibration-Screen-x=1024" "Calibration-Screen-y=768" "Calibration 1-x=92" \
+            "Calibration 1-y=72" "Calibration 9-x=508" "Calibration_2 5-y=72" "Projector Position=0"; do
+    case "$ini" in *"$line"*) echo "ok   saved $line" ;; *) echo "FAIL not saved: $line"; fail=1 ;; esac
+done
+
+mkdir "$dir/empty"
+out=$("$probe" table --dir "$dir/empty" --screen 1920x1080 --flag 1 --out "$dir/t2.bin")
+check "fresh install summary" '{"scanWindow":[0,0,640,480],"regionBox":[-1,-1,1,1],"unknownBoth":0,"unknownX":0,"unknownY":0}' "$out"
+[ -e "$dir/empty/Setting.ini" ] && { echo "FAIL flag 1 created Setting.ini"; fail=1; } ||
+    echo "ok   no settings file, nothing written"
+
+for bad in "--screen 1024 --out $dir/x.bin" "--screen 0x768 --out $dir/x.bin" \
+           "--screen 1024x768 --flag 2 --out $dir/x.bin" "--screen 1024x768"; do
+    # shellcheck disable=SC2086
+    "$probe" table --dir "$dir" $bad >/dev/null 2>&1
+    check "bad arguments: $bad" 2 $?
+done
+"$probe" table --dir "$dir/nowhere" --screen 1024x768 --out "$dir/x.bin" >/dev/null 2>&1
+check "missing directory" 2 $?
+exit $fail
