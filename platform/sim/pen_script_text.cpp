@@ -10,7 +10,9 @@ namespace {
 // Keeps the rendered spot well inside what any later float-to-int conversion can hold.
 constexpr double kFarOff = 1e6;
 
-bool Plausible(double v) { return std::isfinite(v) && std::fabs(v) < kFarOff; }
+bool Plausible(double v) {
+    return std::isfinite(v) && std::fabs(v) < kFarOff;
+}
 
 }  // namespace
 

@@ -4,11 +4,12 @@
 #include <ole2.h>
 
 #include "annotation/screen_draw_message.h"
-// TABLE #include "calibration/table_builder.h"
+#include "calibration/display_change.h"
+#include "calibration/table_builder.h"
 #include "calibration/text_lookup.h"
+#include "calibration/win32/preset_choice_window.h"
 #include "capture/camera_image_turn.h"
 #include "capture/win32/ks_register_bridge.h"
-#include "calibration/win32/preset_choice_window.h"
 #include "shell/camera_connected.h"
 #include "shell/language_choice.h"
 #include "shell/modal_ui.h"
@@ -110,8 +111,14 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     context.simulation = simulation_;
     context.command = [this](int id) { return OnCommand(id); };
     context.rebuildForDisplay = [this] {
-        ReadScreenMetrics();
-        BuildTable(0);
+        TableBuilder builder(settings, screen, mapping);
+        RebuildForNewScreen(
+            DisplayRebuildPorts{
+                [] {
+                    return ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+                },
+                nullptr},
+            screen, builder);
     };
     context.systemAbout = [this] { SystemAbout(); };
     mainWindow_ = new CHalvertoneDlg(std::move(context));
@@ -169,11 +176,10 @@ void CHalvertoneApp::MakeCalibration() {
         KsRegisterBridge bridge(mainWindow_->CaptureDevice());
         WriteSensorRegister(bridge, kSensorDevice, kSensorTurnRegister, value, 1);
     };
-    hooks.text = WithTextBuffer(
-        [this](const std::string& section, const std::string& key) {
-            return LanguageText(section, key);
-        },
-        kLanguageLookupChars);
+    hooks.text =
+        WithTextBuffer([this](const std::string& section,
+                              const std::string& key) { return LanguageText(section, key); },
+                       kLanguageLookupChars);
     procedure_ = new CalibrationProcedure(CalibrationEnvironment{
         settings, screen, *settingsIni_, engine.clock, engine.ring, *painter_, *beeper_,
         *repainter_, *methodWindow_, *dispatch_, hooks});
@@ -182,7 +188,10 @@ void CHalvertoneApp::MakeCalibration() {
 }
 
 void CHalvertoneApp::BuildTable(int flag) {
-    (void)flag;  // TABLE TableBuilder(settings, screen, mapping).Build(flag);
+    TableBuilder(settings, screen, mapping,
+                 CalibrationFile{SettingsFileFound != 0, settingsIni_.get(),
+                                 [this] { controller_->Load(); }})
+        .Build(flag);
 }
 
 int CHalvertoneApp::Run() {
@@ -200,13 +209,15 @@ int CHalvertoneApp::Run() {
 
 bool CHalvertoneApp::OnCommand(int id) {
     HWND owner = mainWindow_ ? mainWindow_->Handle() : nullptr;
-    PresetDialogContext presets{instance_, owner, *settingsIni_,
-                                WithTextBuffer(
-                                    [this](const std::string& section, const std::string& key) {
-                                        return LanguageText(section, key);
-                                    },
-                                    kLanguageLookupChars),
-                                [this] { controller_->Apply(); }, &ModalUiActive()};
+    PresetDialogContext presets{
+        instance_,
+        owner,
+        *settingsIni_,
+        WithTextBuffer([this](const std::string& section,
+                              const std::string& key) { return LanguageText(section, key); },
+                       kLanguageLookupChars),
+        [this] { controller_->Apply(); },
+        &ModalUiActive()};
     switch (id) {
         case kExitCommand:
             Exit();
@@ -247,9 +258,9 @@ void CHalvertoneApp::Exit() {
     const std::string text = ExpandLineBreaks(ReadText(*language_, TextId::kMsgTerminate));
     RepaintDesktop();
     if (ExitWithoutAsking() != 1) {
-        const int answer = MessageBoxA(mainWindow_ ? mainWindow_->Handle() : nullptr,
-                                       text.c_str(), kProgramCaption,
-                                       MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND);
+        const int answer =
+            MessageBoxA(mainWindow_ ? mainWindow_->Handle() : nullptr, text.c_str(),
+                        kProgramCaption, MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND);
         if (answer != IDYES) {
             ModalUiActive() = 0;
             return;

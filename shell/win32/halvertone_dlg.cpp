@@ -79,8 +79,9 @@ BOOL CHalvertoneDlg::OnInitDialog() {
     // The tool-mode mutex and the whole road of a frame.
     engine_ = std::make_unique<TrackingEngine>(
         *c_.settings, *c_.screen, *c_.mapping, hwnd_,
-        c_.simulation.cursorLog.empty() ? std::string()
-                                        : ProgramFile(c_.programDirectory, c_.simulation.cursorLog));
+        c_.simulation.cursorLog.empty()
+            ? std::string()
+            : ProgramFile(c_.programDirectory, c_.simulation.cursorLog));
 
     const std::string about = ReadText(*c_.language, TextId::kMenuAboutSystemMenu);
     if (!about.empty()) {
@@ -108,7 +109,8 @@ BOOL CHalvertoneDlg::OnInitDialog() {
 
     StartCamera();
 
-    SetDlgItemTextA(hwnd_, kStatusLineId, ReadText(*c_.language, TextId::kCheckEnvNgMessage).c_str());
+    SetDlgItemTextA(hwnd_, kStatusLineId,
+                    ReadText(*c_.language, TextId::kCheckEnvNgMessage).c_str());
     SetWindowTextA(hwnd_, ReadText(*c_.language, TextId::kMainWindowCaption).c_str());
     return TRUE;
 }
@@ -156,10 +158,9 @@ void CHalvertoneDlg::StartCamera() {
         CameraConnected() = 1;
         return;
     }
-    const HRESULT hr =
-        graph_.Build(true, CameraIdsFrom(*c_.settings),
-                     ReadText(*c_.language, TextId::kMsgCameraNoFind),
-                     GetDlgItem(hwnd_, kVideoAreaId));
+    const HRESULT hr = graph_.Build(true, CameraIdsFrom(*c_.settings),
+                                    ReadText(*c_.language, TextId::kMsgCameraNoFind),
+                                    GetDlgItem(hwnd_, kVideoAreaId));
     engine_->ring.ClearFrameArrived();
     Sleep(kCameraSettleMs);
     CameraConnected() = hr == 0 ? 1 : 0;

@@ -1,8 +1,8 @@
 #pragma once
 // The main window (dialog 102): hidden, modeless, the owner of the camera, the per-frame
 // tracking, the stroke lists and the notification icon with its menu.
-#include <windows.h>
 #include <oleauto.h>
+#include <windows.h>
 
 #include <functional>
 #include <memory>

@@ -21,8 +21,8 @@ sim::PenScript LoadPenScript(const std::string& path) {
 
 std::unique_ptr<sim::SyntheticCamera> MakeSimulatedCamera(const SimulationSettings& simulation,
                                                           const std::string& programDirectory,
-                                                          int32_t screenWidth,
-                                                          int32_t screenHeight, Clock& clock) {
+                                                          int32_t screenWidth, int32_t screenHeight,
+                                                          Clock& clock) {
     sim::PenScript script;
     if (!simulation.penScript.empty())
         script = LoadPenScript(ProgramFile(programDirectory, simulation.penScript));

@@ -18,7 +18,7 @@ sim::PenScript LoadPenScript(const std::string& path);
 // Not started yet; the frames go to GrabberCallback::Instance().
 std::unique_ptr<sim::SyntheticCamera> MakeSimulatedCamera(const SimulationSettings& simulation,
                                                           const std::string& programDirectory,
-                                                          int32_t screenWidth,
-                                                          int32_t screenHeight, Clock& clock);
+                                                          int32_t screenWidth, int32_t screenHeight,
+                                                          Clock& clock);
 
 }  // namespace halvertone

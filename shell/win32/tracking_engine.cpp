@@ -14,15 +14,15 @@ TrackingEngine::TrackingEngine(const Settings& settings, const ScreenMetrics& sc
                                const ScreenMapping& mapping, HWND mainWindow,
                                const std::string& cursorLogPath)
     : cursorLog_(cursorLogPath.empty() ? std::ofstream() : std::ofstream(cursorLogPath)),
-      loggingInput_(cursorLog_.is_open() ? std::make_unique<CursorLogSink>(
-                                               systemInput_, cursor, clock, cursorLog_)
-                                         : nullptr),
+      loggingInput_(cursorLog_.is_open()
+                        ? std::make_unique<CursorLogSink>(systemInput_, cursor, clock, cursorLog_)
+                        : nullptr),
       mainTimer_(mainWindow),
       input(ChooseInput(systemInput_, loggingInput_)),
       mouse(MouseModeContext{ring, mapping, settings, state, flags, toolbar, mainTimer_,
                              MouseOutput{input, cursor, screen, clock}}),
-      workers(ToolWorkersContext{flags, running, state, checkEnvironment, ring, settings,
-                                 toolMutex, threads, toolbar, mouse, pen, eraser}),
+      workers(ToolWorkersContext{flags, running, state, checkEnvironment, ring, settings, toolMutex,
+                                 threads, toolbar, mouse, pen, eraser}),
       starter(ToolStarterContext{flags, state, toolbar.toolMode, workers, ring, clock}),
       holdTimer(state, toolbar, input, cursor) {
     toolbar.Attach(starter);

@@ -38,8 +38,7 @@ class TrackingEngine {
     // `mainWindow` carries the hold timer. With a non-empty `cursorLogPath` every synthetic
     // mouse event is followed by a line of the cursor's position in that file.
     TrackingEngine(const Settings& settings, const ScreenMetrics& screen,
-                   const ScreenMapping& mapping, HWND mainWindow,
-                   const std::string& cursorLogPath);
+                   const ScreenMapping& mapping, HWND mainWindow, const std::string& cursorLogPath);
     TrackingEngine(const TrackingEngine&) = delete;
     TrackingEngine& operator=(const TrackingEngine&) = delete;
 

@@ -57,7 +57,8 @@ class ProgramCopy {
         if (f == INVALID_HANDLE_VALUE) return text;
         char buffer[4096];
         DWORD got = 0;
-        while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+        while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0)
+            text.append(buffer, got);
         CloseHandle(f);
         return text;
     }

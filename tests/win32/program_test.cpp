@@ -73,8 +73,7 @@ TEST(Program, SecondStartShowsTheRunningInstanceAndQuitAsksThenExitsWithCameraCo
 
     const DWORD second = copy.Start(kProgram, "");
     EXPECT_EQ(copy.WaitExit(second, 8000), 0u) << "the second instance kept running";
-    EXPECT_NE(WaitForWindow([&] { return IsWindowVisible(main) ? main : nullptr; }, 3000),
-              nullptr)
+    EXPECT_NE(WaitForWindow([&] { return IsWindowVisible(main) ? main : nullptr; }, 3000), nullptr)
         << "the running instance's main window was not shown";
     EXPECT_TRUE(copy.Running(first));
 

@@ -1,0 +1,119 @@
+// The whole road of a frame in the real program: the synthetic camera renders a scripted pen
+// through a distorting lens, and with the calibration a perfect run would have stored, the
+// program moves the real cursor to the pen and clicks a window of this test.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <windowsx.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "calibration/calibration_file.h"
+#include "calibration/lattice_derivation.h"
+#include "calibration/table_builder.h"
+#include "message_pump.h"
+#include "platform/win32/private_profile_store.h"
+#include "program_copy.h"
+#include "shell/win32/simulated_view.h"
+
+namespace halvertone {
+namespace {
+
+struct Click {
+    UINT message;
+    int x, y;
+};
+std::vector<Click> g_clicks;
+
+LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP) {
+        g_clicks.push_back({msg, GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+std::string LastLines(const std::string& text, int count) {
+    size_t at = text.size();
+    for (int i = 0; i <= count && at != std::string::npos && at > 0; ++i)
+        at = text.rfind('\n', at - 1);
+    return at == std::string::npos ? text : text.substr(at + 1);
+}
+
+// What a finished calibration stores for the simulated camera: the model's thirteen target
+// pixels, the derived points, and the lattice extended to the screen's edges.
+void StoreCalibration(const std::string& settingsFile, const SimulationSettings& simulation,
+                      int32_t w, int32_t h) {
+    const sim::CameraModel model(SimulatedCameraConfig(simulation, w, h));
+    ASSERT_TRUE(model.Valid());
+    Settings settings;
+    settings.grid = model.MeasuredLattice(TargetGeometry{16, 10, 10, w, h});
+    DeriveLattice(settings.grid);
+    ScreenMetrics metrics;
+    metrics.Set(w, h);
+    ScreenMapping mapping;
+    PrivateProfileStore store(settingsFile);
+    TableBuilder(settings, metrics, mapping, CalibrationFile{true, &store, nullptr}).Build(1);
+}
+
+TEST(SyntheticPen, MovesTheRealCursorAndClicksAWindow) {
+    const int32_t w = GetSystemMetrics(SM_CXSCREEN);
+    const int32_t h = GetSystemMetrics(SM_CYSCREEN);
+    SimulationSettings simulation;
+    simulation.k1 = -0.05;
+    testing::ProgramCopy copy(
+        "[SETTING]\r\nPID=\r\nVID=\r\n[SIMULATION]\r\nCamera=1\r\nK1=-0.05\r\n"
+        "Pen Script=pen.txt\r\nCursor Log=cursor.log\r\n",
+        25000);
+    StoreCalibration(copy.File("Setting.ini"), simulation, w, h);
+
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = TargetProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "SyntheticPenTarget";
+    RegisterClassA(&wc);
+    constexpr int kLeft = 560, kTop = 360;
+    HWND target = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "target", WS_POPUP | WS_VISIBLE,
+                                  kLeft, kTop, 240, 180, nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(target, nullptr);
+    g_clicks.clear();
+
+    // A drag from (200, 200) to (320, 260), then a tap in the middle of the target window.
+    copy.Write("pen.txt",
+               "# ms state x y\n"
+               "1500 down 200 200\n2500 down 320 260\n2800 up\n"
+               "3600 down 680 450\n4100 up\n");
+    const DWORD pid = copy.Start("halvertone.exe", "");
+    ASSERT_NE(pid, 0u);
+
+    auto close = [](POINT p, int x, int y, int tolerance) {
+        return std::abs(p.x - x) <= tolerance && std::abs(p.y - y) <= tolerance;
+    };
+    // The table maps a camera pixel to about 2 screen pixels here; the lens and the spot's
+    // centre add a little.
+    constexpr int kTolerance = 8;
+    const bool dragged = testing::PumpUntil(
+        [&] {
+            POINT p{};
+            GetCursorPos(&p);
+            return close(p, 320, 260, kTolerance);
+        },
+        12000);
+    POINT seen{};
+    GetCursorPos(&seen);
+    EXPECT_TRUE(dragged) << "the cursor stayed at " << seen.x << "," << seen.y << "; its path:\n"
+                         << LastLines(copy.Read("cursor.log"), 12);
+
+    const bool clicked = testing::PumpUntil([&] { return g_clicks.size() >= 2; }, 8000);
+    ASSERT_TRUE(clicked) << "the target window got " << g_clicks.size() << " button messages";
+    EXPECT_EQ(g_clicks[0].message, static_cast<UINT>(WM_LBUTTONDOWN));
+    EXPECT_EQ(g_clicks[1].message, static_cast<UINT>(WM_LBUTTONUP));
+    EXPECT_NEAR(g_clicks[0].x, 680 - kLeft, kTolerance);
+    EXPECT_NEAR(g_clicks[0].y, 450 - kTop, kTolerance);
+    EXPECT_NE(copy.Read("cursor.log").find('\n'), std::string::npos) << "no cursor log";
+    DestroyWindow(target);
+}
+
+}  // namespace
+}  // namespace halvertone
