@@ -129,6 +129,7 @@ void CHalvertoneDlg::BuildMenu() {
     for (int i = 0; i < count; ++i) {
         if (GetMenuItemID(subMenu_, i) != kMenuProjectionDistance) continue;
         const std::string text = Text("String Table", "Menu_MouseMode", 150);
+        if (text.empty()) break;
         InsertMenuA(subMenu_, i + 1, MF_BYPOSITION | MF_STRING, kMouseModeCommand, text.c_str());
         break;
     }

@@ -1,8 +1,9 @@
 #pragma once
 // The main window (dialog 102): hidden, modeless, the owner of the camera, the per-frame
 // tracking, the stroke lists and the notification icon with its menu.
-#include <oleauto.h>
 #include <windows.h>
+// windows.h first
+#include <oleauto.h>
 
 #include <functional>
 #include <memory>
