@@ -6,8 +6,8 @@
 
 #include "capture/win32/grabber_callback.h"
 #include "platform/sim/pen_script_text.h"
+#include "platform/sim/simulated_view.h"
 #include "shell/program_paths.h"
-#include "shell/win32/simulated_view.h"
 
 namespace halvertone {
 
@@ -30,7 +30,7 @@ std::unique_ptr<sim::SyntheticCamera> MakeSimulatedCamera(const SimulationSettin
         GrabberCallback::Instance().BufferCB(0, const_cast<BYTE*>(bytes), length);
     };
     auto pen = [script = std::move(script)](uint64_t ms) { return script.At(ms); };
-    sim::CameraScene scene(SimulatedView(simulation, screenWidth, screenHeight),
+    sim::CameraScene scene(sim::SimulatedView(simulation, screenWidth, screenHeight),
                            sim::SceneOptions{});
     return std::make_unique<sim::SyntheticCamera>(clock, deliver, pen, std::move(scene));
 }

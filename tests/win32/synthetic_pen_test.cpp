@@ -9,13 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "calibration/calibration_file.h"
-#include "calibration/lattice_derivation.h"
-#include "calibration/table_builder.h"
 #include "message_pump.h"
+#include "platform/sim/perfect_calibration.h"
 #include "platform/win32/private_profile_store.h"
 #include "program_copy.h"
-#include "shell/win32/simulated_view.h"
 
 namespace halvertone {
 namespace {
@@ -41,22 +38,6 @@ std::string LastLines(const std::string& text, int count) {
     return at == std::string::npos ? text : text.substr(at + 1);
 }
 
-// What a finished calibration stores for the simulated camera: the model's thirteen target
-// pixels, the derived points, and the lattice extended to the screen's edges.
-void StoreCalibration(const std::string& settingsFile, const SimulationSettings& simulation,
-                      int32_t w, int32_t h) {
-    const sim::CameraModel model(SimulatedCameraConfig(simulation, w, h));
-    ASSERT_TRUE(model.Valid());
-    Settings settings;
-    settings.grid = model.MeasuredLattice(TargetGeometry{16, 10, 10, w, h});
-    DeriveLattice(settings.grid);
-    ScreenMetrics metrics;
-    metrics.Set(w, h);
-    ScreenMapping mapping;
-    PrivateProfileStore store(settingsFile);
-    TableBuilder(settings, metrics, mapping, CalibrationFile{true, &store, nullptr}).Build(1);
-}
-
 TEST(SyntheticPen, MovesTheRealCursorAndClicksAWindow) {
     const int32_t w = GetSystemMetrics(SM_CXSCREEN);
     const int32_t h = GetSystemMetrics(SM_CYSCREEN);
@@ -66,7 +47,9 @@ TEST(SyntheticPen, MovesTheRealCursorAndClicksAWindow) {
         "[SETTING]\r\nPID=\r\nVID=\r\n[SIMULATION]\r\nCamera=1\r\nK1=-0.05\r\n"
         "Pen Script=pen.txt\r\nCursor Log=cursor.log\r\n",
         25000);
-    StoreCalibration(copy.File("Setting.ini"), simulation, w, h);
+    PrivateProfileStore settingsFile(copy.File("Setting.ini"));
+    ASSERT_TRUE(
+        sim::StorePerfectCalibration(settingsFile, simulation, TargetGeometry{16, 10, 10, w, h}));
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = TargetProc;
