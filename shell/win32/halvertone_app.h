@@ -77,7 +77,8 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
 
   private:
     void ReadScreenMetrics();
-    // 0 for an ordinary start, 1 when the process should keep running.
+    // False when this process must end: another instance runs (and got the hand-over), "/q"
+    // found none, or the mutex could not be created.
     bool SingleInstance(bool quit);
     void MakeCalibration();
     void BuildTable(int flag);
