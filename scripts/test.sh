@@ -24,6 +24,14 @@ echo "== benchmarks build =="
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
 
+echo "== fuzzing the INI reader and the settings load (60 s) =="
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+fuzz_corpus=$(mktemp -d)
+cp tests/fuzz/corpus/* "$fuzz_corpus"/
+build/fuzz/tests/ini_fuzzer -max_total_time=60 -max_len=4096 -artifact_prefix=build/fuzz/ "$fuzz_corpus"
+rm -rf "$fuzz_corpus"
+
 echo "== windows (under Wine) =="
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"

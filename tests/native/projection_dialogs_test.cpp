@@ -6,6 +6,7 @@
 
 #include "calibration/check_environment_dialog.h"
 #include "calibration/preset_choice_dialog.h"
+#include "calibration/text_lookup.h"
 #include "support/calibration_rig.h"
 
 namespace halvertone {
@@ -197,6 +198,18 @@ TEST(MouseModeDialog, YesAndNoWriteOperationMode) {
     again.Make(MouseModeConfig()).OnInit();
     EXPECT_TRUE(again.view.Checked(1097));
     EXPECT_FALSE(again.view.Checked(1098));
+}
+
+TEST(DialogTexts, ATextLongerThanItsBufferIsCut) {
+    const TextLookup long400 = [](const std::string&, const std::string&) {
+        return std::string(400, 'x');
+    };
+    EXPECT_EQ(WithTextBuffer(long400, 300)("S", "K"), std::string(299, 'x'));
+    EXPECT_EQ(WithTextBuffer(long400, 401)("S", "K"), std::string(400, 'x'));
+    EXPECT_EQ(WithTextBuffer(long400, 400)("S", "K"), std::string(399, 'x'));
+    EXPECT_EQ(WithTextBuffer(long400, 0)("S", "K"), "");
+    EXPECT_EQ(WithTextBuffer(nullptr, 300)("S", "K"), "") << "no language: empty texts";
+    EXPECT_EQ(WithTextBuffer(KeyText, 256)("String Table", "OK Button"), "String Table/OK Button");
 }
 
 }  // namespace

@@ -10,22 +10,14 @@
 #include <vector>
 
 #include "program_paths.h"
+#include "resource_module.h"
 #include "resources/resource.h"
 
 namespace halvertone {
 namespace {
 
 HMODULE Resources() {
-    static HMODULE mod = [] {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string p = path;
-        p = p.substr(0, p.find_last_of('\\') + 1) + "halvertone_resources.dll";
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&icc);
-        return LoadLibraryA(p.c_str());
-    }();
-    return mod;
+    return testing::ResourceModule();
 }
 
 INT_PTR CALLBACK PlainDialog(HWND, UINT msg, WPARAM, LPARAM) {

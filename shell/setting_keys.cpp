@@ -1,0 +1,71 @@
+#include "shell/setting_keys.h"
+
+#include <string>
+
+namespace halvertone {
+namespace {
+
+template <typename T>
+IntSettingKey Field(const char* name, int32_t def, bool fromRegistry,
+                    SharedValue<T> Settings::*field) {
+    return IntSettingKey{
+        name, def, fromRegistry,
+        // The two thresholds keep only the low byte; the colour is the value's 32 bits.
+        [field](Settings& s, int32_t raw) { (s.*field) = static_cast<T>(raw); },
+        [field](const Settings& s) { return static_cast<int64_t>((s.*field).load()); }};
+}
+
+IntSettingKey Point(const std::string& name, bool fromRegistry, bool grid, size_t index, bool y) {
+    auto ref = [ grid, index, y ](auto& s) -> auto& {
+        auto& p = grid ? s.grid.gridPoints[index] : s.grid.mainPoints[index];
+        return y ? p.y : p.x;
+    };
+    return IntSettingKey{name, 0, fromRegistry, [ref](Settings& s, int32_t raw) { ref(s) = raw; },
+                         [ref](const Settings& s) { return static_cast<int64_t>(ref(s)); }};
+}
+
+std::vector<IntSettingKey> BuildKeys() {
+    std::vector<IntSettingKey> keys = {
+        Field("Operation Mode", 0, true, &Settings::operationMode),
+        Field("Pen Color", 0xFF0000, true, &Settings::penColor),
+        Field("Pen Width", 3, true, &Settings::penWidth),
+        Field("CheckEnv Threshold", 150, true, &Settings::checkEnvThreshold),
+        Field("Threshold", 150, true, &Settings::threshold),
+        Field("Transparency", 0, true, &Settings::transparency),
+        Field("SIDE", 1, true, &Settings::side),
+        Field("RButton Ticks", 250, true, &Settings::rButtonTicks),
+        Field("Pen Button Mode", 1, true, &Settings::penButtonMode),
+        Field("Mouse Down Move Speed", 10, true, &Settings::mouseDownMoveSpeed),
+        Field("Draw Sensitivity", 10, true, &Settings::drawSensitivity),
+        Field("Draw Sensitivity-x", 2, true, &Settings::drawSensitivityX),
+        Field("Draw Sensitivity-y", 2, true, &Settings::drawSensitivityY),
+        Field("Calibration Shift X", 10, true, &Settings::calibrationShiftX),
+        Field("Calibration Shift Y", 10, true, &Settings::calibrationShiftY),
+        Field("Calibration Size", 16, true, &Settings::calibrationSize),
+        Field("Draw Line Smooth Enable", 1, true, &Settings::drawLineSmoothEnable),
+        Field("Mouse Sensitivity", 4, true, &Settings::mouseSensitivity),
+        Field("JPEG Compress Ratio", 90, true, &Settings::jpegCompressRatio),
+        Field("Flip", 0, false, &Settings::flip),
+    };
+    for (size_t i = 0; i < 9; ++i) {
+        const std::string n = "Calibration " + std::to_string(i + 1);
+        keys.push_back(Point(n + "-x", true, false, i, false));
+        keys.push_back(Point(n + "-y", true, false, i, true));
+    }
+    for (size_t i = 0; i < 16; ++i) {
+        const std::string n = "Calibration_2 " + std::to_string(i + 1);
+        keys.push_back(Point(n + "-x", false, true, i, false));
+        keys.push_back(Point(n + "-y", false, true, i, true));
+    }
+    keys.push_back(Field("Projector Position", 0, true, &Settings::projectorPosition));
+    return keys;
+}
+
+}  // namespace
+
+const std::vector<IntSettingKey>& IntSettingKeys() {
+    static const std::vector<IntSettingKey> keys = BuildKeys();
+    return keys;
+}
+
+}  // namespace halvertone

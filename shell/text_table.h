@@ -1,0 +1,73 @@
+#pragma once
+// Every text the program reads from the language file: section, key and the size of the
+// buffer it is read into (a longer text is cut to one character less). A key read in
+// several places has one entry per place, since the buffers differ.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/profile_store.h"
+
+namespace halvertone {
+
+enum class TextId : uint8_t {
+    kDialogCaptionSearch,  // caption searched for when another instance runs
+    kMainWindowCaption,
+    kMsgTerminate,         // the exit confirmation; "\n" in the file becomes a line break
+    kMenuAboutSystemMenu,  // appended to the main window's system menu only when not empty
+    kMenuCalibration,
+    kMenuProjectionDistance,
+    kMenuAboutTray,
+    kMenuExit,
+    kConnectTooltips,
+    kDisconnectTooltips,
+    kCheckEnvNgMessage,
+    kMsgCameraNoFind,
+    kAboutCaption,
+    kAboutVersion,
+    kAboutCopyRight,
+    kAboutOkButton,
+    kPenTransparency,
+    kPenCustomColor,
+    kPenCustomLineSize,
+    kSupportFileFormat,
+    kCustomLineCaption,
+    kCustomLineOkButton,
+    kCustomLineCancelButton,
+    kCheckEnvWaitMessage,
+    kMouseModeOkButton,
+    kMsgNotice,
+    kMsgDistance,
+    kDistanceOkButton,
+    kDistanceHigh,
+    kDistanceMiddle,
+    kDistanceLow,
+    kProjectionMethodCaption,
+    kProjectionDesktop,
+    kProjectionCeiling,
+    kProjectionOkButton,
+    kProjectionCancelButton,
+    kCalibrationCorrect,
+    kCalibrationRecalibration,
+    kCalibrationError,
+    kCount
+};
+
+struct TextEntry {
+    TextId id;
+    const char* section;
+    const char* key;
+    uint16_t bufferChars;
+};
+
+std::span<const TextEntry> AllTextEntries();
+const TextEntry& TextEntryFor(TextId id);
+
+// Reads the text as its window does: empty when the key is missing, cut to the buffer.
+std::string ReadText(ProfileStore& languageFile, TextId id);
+
+// Every backslash followed by 'n' becomes carriage return + line feed.
+std::string ExpandLineBreaks(std::string_view text);
+
+}  // namespace halvertone
