@@ -6,7 +6,7 @@
 
 namespace halvertone::win32 {
 
-GdiInkCanvas::GdiInkCanvas(const ScreenMetrics& metrics, StrokeKitTable strokeKit)
+GdiInkCanvas::GdiInkCanvas(const ScreenMetrics& metrics, kits::KitFunction* strokeKit)
     : metrics_(metrics), kit_(strokeKit) {
     // Started here so that the first live piece does not pay for it.
     EnsureGdiplus();

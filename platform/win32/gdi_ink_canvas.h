@@ -13,7 +13,7 @@ class GdiInkCanvas final : public InkCanvas {
   public:
     // `strokeKit` is the stroke library's function table, or null without the library.
     // The screen size is read from `metrics` at every redraw.
-    explicit GdiInkCanvas(const ScreenMetrics& metrics, StrokeKitTable strokeKit = nullptr);
+    explicit GdiInkCanvas(const ScreenMetrics& metrics, kits::KitFunction* strokeKit = nullptr);
 
     std::unique_ptr<InkSurface> OpenScreen() override;
     // `screen` must be a surface this canvas opened; null otherwise.

@@ -2,10 +2,10 @@
 
 namespace halvertone::win32 {
 
-StrokeKitCalls::StrokeKitCalls(StrokeKitTable table) {
+StrokeKitCalls::StrokeKitCalls(kits::KitFunction* table) {
     if (table == nullptr) return;
-    segment_ = reinterpret_cast<StrokeSegmentFn>(table[kStrokeSegmentEntry]);
-    polyline_ = reinterpret_cast<StrokePolylineFn>(table[kStrokePolylineEntry]);
+    segment_ = kits::TableEntry<kits::stroke_kit::SegmentFn>(table, kits::stroke_kit::kSegment);
+    polyline_ = kits::TableEntry<kits::stroke_kit::PolylineFn>(table, kits::stroke_kit::kPolyline);
 }
 
 void StrokeKitCalls::StrokeSegment(HDC dc, POINT* start, POINT* end) const {

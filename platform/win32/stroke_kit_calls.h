@@ -7,29 +7,22 @@
 // smoothing; the segment's end point is then left as it is.
 #include <windows.h>
 
+#include "shell/win32/kit_interface.h"
+
 namespace halvertone::win32 {
-
-// The table as the library hands it out: entries counted from 0.
-using StrokeKitTable = void (*const*)();
-
-inline constexpr int kStrokeSegmentEntry = 2;
-inline constexpr int kStrokePolylineEntry = 3;
-
-// Draws from *start to *end; may move *end.
-using StrokeSegmentFn = void (*)(HDC dc, POINT* start, POINT* end);
-using StrokePolylineFn = void (*)(HDC dc, const POINT* points, int count);
 
 class StrokeKitCalls {
   public:
-    explicit StrokeKitCalls(StrokeKitTable table = nullptr);
+    // `table` is the library's function table, or null without the library.
+    explicit StrokeKitCalls(kits::KitFunction* table = nullptr);
 
+    // Draws from *start to *end; may move *end.
     void StrokeSegment(HDC dc, POINT* start, POINT* end) const;
     void StrokePolyline(HDC dc, const POINT* points, int count) const;
-    bool FromLibrary() const { return segment_ != nullptr && polyline_ != nullptr; }
 
   private:
-    StrokeSegmentFn segment_ = nullptr;
-    StrokePolylineFn polyline_ = nullptr;
+    kits::stroke_kit::SegmentFn segment_ = nullptr;
+    kits::stroke_kit::PolylineFn polyline_ = nullptr;
 };
 
 }  // namespace halvertone::win32

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "message_pump.h"
 #include "screen_readback.h"
 
 namespace halvertone::testing {
@@ -50,12 +51,7 @@ class BackdropWindow {
     bool Repaint() {
         InvalidateRect(hwnd_, nullptr, TRUE);
         UpdateWindow(hwnd_);
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < 2000) {
-            PumpFor(20);
-            if (ShowsStripes()) return true;
-        }
-        return false;
+        return PumpUntil([this] { return ShowsStripes(); }, 2000);
     }
 
     bool ShowsStripes() const {

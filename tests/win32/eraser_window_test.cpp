@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "backdrop_window.h"
+#include "message_pump.h"
 #include "platform/win32/win32_eraser_window.h"
 #include "screen_readback.h"
 
@@ -119,7 +120,7 @@ TEST(EraserWindowTest, PaintingAnswersMessagesSentFromOtherThreads) {
     const DWORD start = GetTickCount();
     while (!answered && GetTickCount() - start < 1000) Sleep(5);
     EXPECT_TRUE(answered);
-    while (!answered) testing::PumpFor(10);  // never leave the sender hanging
+    testing::PumpUntil([&] { return answered.load(); });  // never leave the sender hanging
     sender.join();
 }
 

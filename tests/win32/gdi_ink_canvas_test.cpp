@@ -44,9 +44,9 @@ void KitPolyline(HDC dc, const POINT* points, int count) {
     Polyline(dc, points, count);
 }
 
-const std::array<void (*)(), 4> kKitTable = {nullptr, nullptr,
-                                             reinterpret_cast<void (*)()>(&KitSegment),
-                                             reinterpret_cast<void (*)()>(&KitPolyline)};
+std::array<kits::KitFunction, kits::stroke_kit::kTableSize> g_kitTable = {
+    nullptr, nullptr, reinterpret_cast<kits::KitFunction>(&KitSegment),
+    reinterpret_cast<kits::KitFunction>(&KitPolyline)};
 
 const std::vector<uint32_t> kStripes = {0x00FFFFFF, 0x00C08040, 0x004080C0, 0x0090B0D0};
 
@@ -96,7 +96,7 @@ class GdiInkTest : public ::testing::Test {
 
 TEST_F(GdiInkTest, LiveStrokesAppearAlongTheirPathInTheirColour) {
     ShowBackdrop({0x00FFFFFF});
-    Harness h(metrics_, kKitTable.data());
+    Harness h(metrics_, g_kitTable.data());
     const uint32_t colour = 0x000040C0;  // red 0xC0, green 0x40: the channels must not swap
     Pen(h, colour, 5);
     // 30 moves: the last Bezier piece ends exactly at the last position.
@@ -125,7 +125,7 @@ class HighlighterTest : public GdiInkTest, public ::testing::WithParamInterface<
 TEST_P(HighlighterTest, TintsWhatIsUnderneathLiveAndOnRedraw) {
     const bool withLibrary = GetParam();
     ShowBackdrop(kStripes);
-    Harness h(metrics_, withLibrary ? kKitTable.data() : nullptr);
+    Harness h(metrics_, withLibrary ? g_kitTable.data() : nullptr);
     const uint32_t yellow = 0x0000FFFF;
     Pen(h, yellow, 9, true);
     const std::vector<PixelPoint> path = Line({40, 300}, {4, 2}, 60);  // across four stripes
@@ -193,7 +193,7 @@ int Unmatched(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int3
 
 TEST_F(GdiInkTest, RedrawAfterARepaintBringsTheSamePictureBack) {
     ShowBackdrop(kStripes);
-    Harness h(metrics_, kKitTable.data());
+    Harness h(metrics_, g_kitTable.data());
     Pen(h, 0x000000FF, 3);
     h.Stroke(Line({80, 80}, {4, 4}, 45));
     Pen(h, 0x00FF0000, 7);
@@ -223,7 +223,7 @@ TEST_F(GdiInkTest, RedrawAfterARepaintBringsTheSamePictureBack) {
 
 TEST_F(GdiInkTest, EraserStrokesRestoreTheBackgroundOnRedraw) {
     ShowBackdrop(kStripes);
-    Harness h(metrics_, kKitTable.data());
+    Harness h(metrics_, g_kitTable.data());
     const uint32_t black = 0x00000000;
     Pen(h, black, 9);
     h.Stroke(Line({100, 100}, {4, 4}, 60));  // to (340, 340)
@@ -251,7 +251,7 @@ TEST_F(GdiInkTest, EraserStrokesRestoreTheBackgroundOnRedraw) {
 
 TEST_F(GdiInkTest, RepeatedStrokesAndRedrawsLeaveNoGdiObjectsBehind) {
     ShowBackdrop(kStripes);
-    Harness h(metrics_, kKitTable.data());
+    Harness h(metrics_, g_kitTable.data());
     const auto round = [&](int i) {
         Pen(h, 0x00000080, 4);
         h.Stroke(Line({50 + i, 50}, {3, 3}, 12));

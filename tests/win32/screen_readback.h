@@ -69,16 +69,6 @@ inline int ChannelDistance(uint32_t a, uint32_t b) {
     return most;
 }
 
-// Handles the messages waiting for this thread for about `ms` milliseconds.
-inline void PumpFor(DWORD ms) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
-
 // GDI objects this process holds. Wine's GetGuiResources always answers 0, so there the
 // count comes from the process's GDI handle table, laid out as the system lays it out.
 inline int64_t GdiObjectsInUse() {
