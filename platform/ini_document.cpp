@@ -21,9 +21,10 @@ std::string_view Trim(std::string_view s) {
     return TrimRight(TrimLeft(s));
 }
 
-// Names and values are C strings on the platform: an embedded NUL ends them.
+// Names and values are C strings on the platform: an embedded NUL ends them. The blanks
+// before the NUL go too, so a name reads the same once the file is written back.
 std::string UpToNul(std::string_view s) {
-    return std::string(s.substr(0, s.find('\0')));
+    return std::string(TrimRight(s.substr(0, s.find('\0'))));
 }
 
 char AsciiLower(char c) {

@@ -29,7 +29,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
 fuzz_corpus=$(mktemp -d)
 cp tests/fuzz/corpus/* "$fuzz_corpus"/
-build/fuzz/tests/ini_fuzzer -max_total_time=60 -max_len=4096 -artifact_prefix=build/fuzz/ "$fuzz_corpus"
+build/fuzz/tests/ini_fuzzer -seed=1 -max_total_time=60 -max_len=4096 -artifact_prefix=build/fuzz/ "$fuzz_corpus"
 rm -rf "$fuzz_corpus"
 
 echo "== windows (under Wine) =="

@@ -1,7 +1,10 @@
 #pragma once
-// The stroke machinery wired to a simulated screen, toolbar and clock, as the main window
-// wires it to the real ones.
+// The stroke machinery wired to a screen, with a simulated toolbar and clock, as the main
+// window wires it to the real ones. InkHarness draws on a simulated screen.
 #include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <utility>
 
 #include "annotation/capture_tool_drawing.h"
 #include "annotation/live_stroke.h"
@@ -18,12 +21,14 @@ namespace halvertone::testing {
 
 inline constexpr uint32_t kWhite = 0x00FFFFFF;
 
-struct InkHarness {
-    explicit InkHarness(int32_t w = 200, int32_t h = 150, sim::SimInkOptions options = {})
-        : canvas(w, h, kWhite, options) {}
+// Canvas: any InkCanvas, constructed from the arguments given to the harness.
+template <typename Canvas>
+struct BasicInkHarness {
+    template <typename... Args>
+    explicit BasicInkHarness(Args&&... canvasArgs) : canvas(std::forward<Args>(canvasArgs)...) {}
 
     sim::VirtualClock clock;
-    sim::SimInkCanvas canvas;
+    Canvas canvas;
     sim::SimInkToolbar toolbar{clock};
     ScreenContext screen{canvas};
     Settings settings;
@@ -62,6 +67,9 @@ struct InkHarness {
     }
     // A whole stroke through the given positions, each one accepted or not.
     void Stroke(std::initializer_list<PixelPoint> points) {
+        Stroke(std::span(points.begin(), points.size()));
+    }
+    void Stroke(std::span<const PixelPoint> points) {
         PixelPoint last{};
         bool down = false;
         for (PixelPoint p : points) {
@@ -74,6 +82,11 @@ struct InkHarness {
         }
         if (down) PenUp(last);
     }
+};
+
+struct InkHarness : BasicInkHarness<sim::SimInkCanvas> {
+    explicit InkHarness(int32_t w = 200, int32_t h = 150, sim::SimInkOptions options = {})
+        : BasicInkHarness(w, h, kWhite, options) {}
 };
 
 }  // namespace halvertone::testing

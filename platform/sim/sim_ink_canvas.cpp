@@ -235,4 +235,12 @@ int32_t SimInkCanvas::OpenScreens() const {
     return openScreens_;
 }
 
+void SimInkCanvas::Fill(PixelRect area, uint32_t colour) {
+    std::lock_guard lock(mutex_);
+    const int32_t x0 = std::max(area.left, 0), x1 = std::min(area.right, screen_.width);
+    const int32_t y0 = std::max(area.top, 0), y1 = std::min(area.bottom, screen_.height);
+    for (int32_t y = y0; y < y1; ++y)
+        for (int32_t x = x0; x < x1; ++x) screen_.Ref(x, y) = colour;
+}
+
 }  // namespace halvertone::sim

@@ -73,6 +73,10 @@ class SimInkCanvas final : public InkCanvas {
     // Screen contexts taken and not yet given back.
     int32_t OpenScreens() const;
 
+    // Paints a rectangle of the screen in one colour, as a window painting itself would
+    // (clipped to the screen; not a drawing call, so not recorded).
+    void Fill(PixelRect area, uint32_t colour);
+
   private:
     friend class SimInkSurface;
     friend class SimInkComposition;

@@ -12,6 +12,19 @@ const CLSID CLSID_HalvertoneApplication = {
 
 namespace {
 
+// QueryInterface of an object that offers IUnknown and one interface `I`.
+template <typename I>
+HRESULT QueryOwnInterface(I* self, REFIID riid, REFIID own, void** out) {
+    if (!out) return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, own)) {
+        *out = self;
+        self->AddRef();
+        return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
 class AutomationProxy final : public IDispatch {
 public:
     explicit AutomationProxy(AutomationHost& host) : host_(host) {
@@ -20,14 +33,7 @@ public:
     }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (!out) return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch)) {
-            *out = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        return QueryOwnInterface<IDispatch>(this, riid, IID_IDispatch, out);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
     ULONG STDMETHODCALLTYPE Release() override {
@@ -67,14 +73,7 @@ class ProxyFactory final : public IClassFactory {
 public:
     explicit ProxyFactory(AutomationHost& host) : host_(host) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (!out) return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
-            *out = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        return QueryOwnInterface<IClassFactory>(this, riid, IID_IClassFactory, out);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
     ULONG STDMETHODCALLTYPE Release() override {

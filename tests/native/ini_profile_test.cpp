@@ -88,3 +88,19 @@ TEST(IniFile, AnUnchangedWriteDoesNotTouchTheFile) {
 
 }  // namespace
 }  // namespace halvertone
+
+namespace halvertone {
+namespace {
+
+// Found by the fuzzer: a NUL inside "[ SETTING \0]" left a name with a trailing blank, so a
+// key written into that section went to a new one that the next read never reached.
+TEST(IniText, NamesCutAtANulReadTheSameAfterAWrite) {
+    const std::string bytes("[ SETTING \0\0]\nKey \0x=1\n", 23);
+    IniTextStore store(bytes);
+    ASSERT_TRUE(store.WriteString("SETTING", "Threshold", "123"));
+    EXPECT_EQ(store.GetInt("SETTING", "Threshold", 0), 123);
+    EXPECT_EQ(IniTextStore(store.Bytes()).GetInt("SETTING", "Threshold", 0), 123);
+}
+
+}  // namespace
+}  // namespace halvertone
