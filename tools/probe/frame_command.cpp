@@ -32,16 +32,15 @@ int RunFrame(const Args& args) {
                 return UsageError("--spot takes X,Y[,SIGMA[,PEAK]]");
             }
         }
-        if (n < 2 || v[2] <= 0 || v[3] < 0 || v[3] > 255)
-            return UsageError("--spot takes X,Y[,SIGMA[,PEAK]]");
+        if (n < 2 || v[2] <= 0 || v[3] < 0 || v[3] > 255) return UsageError("--spot takes X,Y[,SIGMA[,PEAK]]");
         painter.AddSpot(v[0], v[1], v[2], static_cast<uint8_t>(v[3]));
     }
     if (!WriteFrameBmp(*out, painter.Bytes())) return UsageError("cannot write " + *out);
     return 0;
 }
 
-const CommandRegistrar kFrame(
-    "frame", "frame --out FRAME.bmp [--spot X,Y[,SIGMA[,PEAK]]]... [--background L]", RunFrame);
+const CommandRegistrar kFrame("frame", "frame --out FRAME.bmp [--spot X,Y[,SIGMA[,PEAK]]]... [--background L]",
+                              RunFrame);
 
 }  // namespace
 }  // namespace halvertone::probe

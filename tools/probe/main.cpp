@@ -81,8 +81,7 @@ int main(int argc, char** argv) {
     auto& registry = Registry();
     if (argc < 2 || registry.find(argv[1]) == registry.end()) {
         std::fprintf(stderr, "usage:\n");
-        for (const auto& [name, entry] : registry)
-            std::fprintf(stderr, "  halvertone-probe %s\n", entry.usage.c_str());
+        for (const auto& [name, entry] : registry) std::fprintf(stderr, "  halvertone-probe %s\n", entry.usage.c_str());
         return 2;
     }
     Args args(argv + 2, argv + argc);
