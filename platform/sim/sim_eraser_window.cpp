@@ -29,6 +29,7 @@ void SimEraserWindow::Repaint() {
 void SimEraserWindow::Destroy() {
     if (!exists_) return;
     exists_ = false;
+    modalUiAtDestroy = ModalUiActive();
     log.push_back("destroy");
 }
 

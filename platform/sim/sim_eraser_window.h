@@ -6,6 +6,7 @@
 
 #include "annotation/eraser_side.h"
 #include "platform/eraser_window.h"
+#include "shell/modal_ui.h"
 
 namespace halvertone::sim {
 
@@ -22,6 +23,8 @@ class SimEraserWindow final : public EraserWindow {
     // "create SIDE X Y", "move X Y", "repaint", "destroy" in call order.
     std::vector<std::string> log;
     int32_t creates = 0;
+    // The modal-UI flag when the window was last destroyed.
+    int modalUiAtDestroy = -1;
 
   private:
     bool exists_ = false;
