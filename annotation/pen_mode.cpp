@@ -3,7 +3,7 @@
 namespace halvertone {
 
 void PenMode::ResetForToolStart() {
-    lastAccepted_ = {};
+    lastAccepted_ = PixelPoint{};
     lastSpot_ = PixelPoint{};
 }
 
@@ -28,7 +28,8 @@ int PenMode::OnPenFrame() {
 
 int PenMode::NoSpot() {
     if (c_.state.penDown) {
-        p_.live.AddLivePoint(1, lastAccepted_.x, lastAccepted_.y);
+        const PixelPoint last = lastAccepted_;
+        p_.live.AddLivePoint(1, last.x, last.y);
         p_.recorder.RecordPenStroke(3, 0, 0, 0, 0, 0);
         LiftPen();
     } else {

@@ -53,7 +53,8 @@ class PenMode final : public ToolHandler {
 
     DrawingToolContext c_;
     PenStrokeParts p_;
-    PixelPoint lastAccepted_{};
+    // Both are cleared by the tool start on the interface thread while the worker may run.
+    SharedValue<PixelPoint> lastAccepted_{PixelPoint{}};
     SharedValue<PixelPoint> lastSpot_{PixelPoint{}};
 };
 
