@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "annotation/sim/drawing_rig.h"
+#include "support/worker_rig.h"
+#include "tracking/tool_workers.h"
 
 namespace halvertone {
 namespace {
@@ -151,6 +153,31 @@ TEST_F(PenModeTest, ToolStartForgetsTheLastSpotAndPoint) {
     r.penMode.ResetForToolStart();
     EXPECT_EQ(r.penMode.LastSpot(), (PixelPoint{}));
     EXPECT_EQ(r.penMode.LastAccepted(), (PixelPoint{}));
+}
+
+TEST_F(PenModeTest, PenWorkerDrawsUntilTheToolbarThenStartsTheMouseWorker) {
+    testing_support::RecordingStarter threads;
+    StdLockable toolMutex;
+    WorkerRunning running;
+    CheckEnvironment checkEnvironment;
+    testing_support::HandBackHandler eraser(r.rig, WorkerKind::kEraser, nullptr);
+    ToolWorkers workers(ToolWorkersContext{r.rig.flags, running, r.rig.state, checkEnvironment,
+                                           r.rig.ring, r.rig.settings, toolMutex, threads,
+                                           r.rig.toolbar, r.rig.mouse, r.penMode, eraser});
+    r.ShowToolbar({0, 0, 60, 60});
+    // Two frames queued before the worker runs: a spot on the screen, then one on the toolbar.
+    const PixelPoint onScreen{300, 240}, onToolbar{340, 240};
+    r.rig.mapping.Table().At(onScreen.x, onScreen.y) = {500, 400};
+    r.rig.mapping.Table().At(onToolbar.x, onToolbar.y) = {30, 30};
+    r.rig.PushSpotAtPixel(onScreen);
+    r.rig.PushSpotAtPixel(onToolbar);
+    ASSERT_TRUE(running.Claim(WorkerKind::kPen));
+    workers.RunPenWorker();  // returns once the pen flag is clear
+
+    EXPECT_EQ(StrokePoints(0), (Points{{500, 400}, {501, 401}}));
+    EXPECT_EQ(threads.Count(WorkerKind::kMouse), 1);
+    EXPECT_FALSE(running.Running(WorkerKind::kPen));
+    EXPECT_EQ(r.canvas.OpenScreens(), 0);
 }
 
 }  // namespace
