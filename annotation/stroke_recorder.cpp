@@ -38,6 +38,8 @@ int32_t StrokeRecorder::RecordPenStroke(int32_t op, uint32_t colour, int32_t wid
         case 2:
             return Append(openPen_, StrokeKind::kPen, {x, y}) != 0 ? 1 : 0;
         case 3:
+            // An ended stroke takes no more points; a stray append must not grow it.
+            openPen_ = {};
             return 1;
         default:
             return 0;
@@ -56,6 +58,7 @@ int32_t StrokeRecorder::RecordEraserStroke(int32_t op, int32_t widthSetting, int
         case 2:
             return Append(openEraser_, StrokeKind::kEraser, {x, y});
         case 3:
+            openEraser_ = {};
             return 1;
         default:
             return 0;

@@ -27,7 +27,8 @@ class StrokeRecorder {
     StrokeList& ListInUse() const;
 
     // op 1 begins a pen stroke at (x, y) with the given pen, op 2 appends (x, y) to it, op 3
-    // ends it. Returns 1, or 0 when the point could not be stored (or the op is unknown).
+    // ends it (later appends store nothing until the next begin). Returns 1, or 0 when the
+    // point could not be stored (or the op is unknown).
     int32_t RecordPenStroke(int32_t op, uint32_t colour, int32_t width, int32_t highlighter,
                             int32_t x, int32_t y);
     // op 1 begins an eraser stroke (returns 1), op 2 appends and returns the new point count

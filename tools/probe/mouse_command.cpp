@@ -3,12 +3,12 @@
 // simulated cursor and a fake toolbar; prints every input record, hold-timer start, side
 // command, tool selection and dispatch-flag change with its virtual time in ms.
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tools/probe/command.h"
+#include "tools/probe/no_threads.h"
+#include "tools/probe/script_lines.h"
 #include "tracking/sim/mouse_rig.h"
 #include "tracking/tool_starter.h"
 #include "tracking/tool_workers.h"
@@ -16,27 +16,15 @@
 namespace halvertone::probe {
 namespace {
 
-struct Line {
-    int number = 0;
-    std::vector<std::string> words;
-    std::vector<long> values;  // the numeric arguments, parsed
-};
-
-struct Syntax {
-    const char* name;
-    int numbers;  // numeric arguments
-    long lo, hi;
-};
-
 constexpr long kBig = 10'000'000;
-constexpr Syntax kSyntax[] = {
+const std::vector<ScriptSyntax> kSyntax = {
     {"screen", 2, 1, 100'000},
     {"sensitivity", 1, -kBig, kBig},
     {"speed", 1, -kBig, kBig},
     {"opmode", 1, -kBig, kBig},
     {"cursor", 2, -kBig, kBig},
-    {"tool", 0, 0, 0},
-    {"toolbar", 4, -kBig, kBig},
+    {"tool", 0, 0, 0, "mouse|pen|eraser"},
+    {"toolbar", 4, -kBig, kBig, "visible|hidden"},
     {"popup", 1, 0, 1},
     {"action", 1, 0, 1},
     {"start", 0, 0, 0},
@@ -46,32 +34,6 @@ constexpr Syntax kSyntax[] = {
     {"tick", 0, 0, 0},
     {"wait", 1, 0, 1'000'000'000},
 };
-
-std::string ParseLine(const std::string& text, Line& line) {
-    std::istringstream in(text.substr(0, text.find('#')));
-    for (std::string w; in >> w;) line.words.push_back(w);
-    if (line.words.empty()) return {};
-    const std::string& cmd = line.words[0];
-    for (const Syntax& s : kSyntax) {
-        if (cmd != s.name) continue;
-        const size_t extra = cmd == "tool" || cmd == "toolbar" ? 1 : 0;
-        if (line.words.size() != 1 + static_cast<size_t>(s.numbers) + extra)
-            return cmd + ": wrong number of arguments";
-        for (int i = 0; i < s.numbers; ++i) {
-            long v = 0;
-            if (!ParseInt(line.words[1 + static_cast<size_t>(i)], s.lo, s.hi, v))
-                return cmd + ": bad number " + line.words[1 + static_cast<size_t>(i)];
-            line.values.push_back(v);
-        }
-        const std::string& last = line.words.back();
-        if (cmd == "tool" && last != "mouse" && last != "pen" && last != "eraser")
-            return "tool must be mouse, pen or eraser";
-        if (cmd == "toolbar" && last != "visible" && last != "hidden")
-            return "toolbar needs visible or hidden";
-        return {};
-    }
-    return "unknown command " + cmd;
-}
 
 const char* ToolName(int32_t id) {
     switch (id) {
@@ -85,12 +47,6 @@ const char* ToolName(int32_t id) {
             return "current";
     }
 }
-
-// The replay runs on one thread: no worker is ever created.
-class NoThreads final : public ThreadStarter {
-  public:
-    bool Start(WorkerKind, ThreadPriority, std::function<void()>) override { return false; }
-};
 
 // Pen and eraser handlers are not part of a mouse-mode replay.
 class IdleHandler final : public ToolHandler {
@@ -117,7 +73,7 @@ class Replay {
         running.Claim(WorkerKind::kMouse);
     }
 
-    void Run(const Line& line) {
+    void Run(const ScriptLine& line) {
         const bool before[3] = {rig.flags.Mouse(), rig.flags.Pen(), rig.flags.Eraser()};
         Apply(line);
         const bool after[3] = {rig.flags.Mouse(), rig.flags.Pen(), rig.flags.Eraser()};
@@ -128,7 +84,7 @@ class Replay {
   private:
     unsigned long long Now() const { return rig.clock.NowMs(); }
 
-    void Apply(const Line& line) {
+    void Apply(const ScriptLine& line) {
         const std::string& cmd = line.words[0];
         const auto v = [&](size_t i) { return static_cast<int32_t>(line.values[i]); };
         if (cmd == "screen") {
@@ -181,19 +137,11 @@ class Replay {
 
 int RunMouse(const Args& args) {
     if (args.size() != 1) return UsageError("mouse needs exactly one SCRIPT");
-    std::ifstream in(args[0]);
-    if (!in) return UsageError(args[0] + ": cannot be read");
-    std::vector<Line> lines;
-    std::string text;
-    for (int number = 1; std::getline(in, text); ++number) {
-        Line line;
-        line.number = number;
-        if (const std::string error = ParseLine(text, line); !error.empty())
-            return UsageError(args[0] + ":" + std::to_string(number) + ": " + error);
-        if (!line.words.empty()) lines.push_back(std::move(line));
-    }
+    std::vector<ScriptLine> lines;
+    if (const std::string error = ReadScript(args[0], kSyntax, lines); !error.empty())
+        return UsageError(error);
     Replay replay;
-    for (const Line& line : lines) replay.Run(line);
+    for (const ScriptLine& line : lines) replay.Run(line);
     return 0;
 }
 
