@@ -52,23 +52,23 @@ EntryFn LoadEntry(KitModule& kit, const std::string& path, const char* entry) {
         reinterpret_cast<void (*)()>(GetProcAddress(kit.module, entry)));
 }
 
-bool LoadVersionedKit(KitModule& kit, const VersionedKit& spec, const KitLocation& where,
+bool LoadVersionedKit(KitModule& kit, const VersionedKit& kitInfo, const KitLocation& where,
                       MessageBoxPort& messages) {
-    std::string path = where.programDirectory + spec.fileName;
-    if (!where.settingsFileFound && !RegistryLibraryPath(spec.registryValue, path)) {
-        messages.ShowOk(spec.pathError);
+    std::string path = where.programDirectory + kitInfo.fileName;
+    if (!where.settingsFileFound && !RegistryLibraryPath(kitInfo.registryValue, path)) {
+        messages.ShowOk(kitInfo.pathError);
         return false;
     }
-    const auto getTable = LoadEntry<kits::GetTableFn>(kit, path, spec.entry);
+    const auto getTable = LoadEntry<kits::GetTableFn>(kit, path, kitInfo.entry);
     kit.table = getTable ? getTable() : nullptr;
     if (!kit.table) {
-        messages.ShowOk(spec.loadError);
+        messages.ShowOk(kitInfo.loadError);
         return false;
     }
-    const auto versionTest = kits::TableEntry<kits::VersionTestFn>(kit.table, spec.versionEntry);
-    if (!versionTest || versionTest(&spec.version) != 0) {  // an empty slot cannot accept either
+    const auto versionTest = kits::TableEntry<kits::VersionTestFn>(kit.table, kitInfo.versionEntry);
+    if (!versionTest || versionTest(&kitInfo.version) != 0) {  // an empty slot cannot accept either
         kit.table = nullptr;
-        messages.ShowOk(spec.versionError);
+        messages.ShowOk(kitInfo.versionError);
         return false;
     }
     return true;
