@@ -5,23 +5,8 @@
 # the start dot from P + (1, 1) to P and the 80-pixel jump break.
 set -u
 probe="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail=0
-run() {  # name, script on stdin, expected output in $expected
-    cat > "$dir/script"
-    local out
-    out=$("$probe" ink "$dir/script" 2>"$dir/err")
-    local status=$?
-    if [ "$status" != 0 ] || [ "$out" != "$expected" ]; then
-        echo "FAIL $1 (status $status)"
-        diff <(echo "$expected") <(echo "$out") | sed 's/^/    /'
-        cat "$dir/err"
-        fail=1
-    else
-        echo "ok   $1"
-    fi
-}
+source "$(dirname "$0")/lib/check.sh"
+run() { run_script ink "$1"; }  # name, script on stdin, expected output in $expected
 
 # A tap: the start dot, then at pen up the two-point piece of the buffer (the dot's end twice).
 expected='curve2 101 101 100 100

@@ -4,23 +4,8 @@
 # x * 65535 / 1024 and y to y * 65535 / 768 (both truncated).
 set -u
 probe="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail=0
-run() {  # name, script on stdin, expected output in $expected
-    cat > "$dir/script"
-    local out
-    out=$("$probe" mouse "$dir/script" 2>"$dir/err")
-    local status=$?
-    if [ "$status" != 0 ] || [ "$out" != "$expected" ]; then
-        echo "FAIL $1 (status $status)"
-        diff <(echo "$expected") <(echo "$out") | sed 's/^/    /'
-        cat "$dir/err"
-        fail=1
-    else
-        echo "ok   $1"
-    fi
-}
+source "$(dirname "$0")/lib/check.sh"
+run() { run_script mouse "$1"; }  # name, script on stdin, expected output in $expected
 
 # The first press after the start glides from the cursor in 10-pixel steps along x (y = x/2),
 # then the end point, 1 ms later the settled move, 100 ms later the press. A drag of 1 pixel

@@ -22,3 +22,20 @@ check_bad_frames() {  # GOOD.bmp probe-arguments...
         [ -s "$dir/out" ] && { echo "FAIL $bad: printed on stdout"; fail=1; }
     done
 }
+
+# Replays the script on stdin through "$probe SUBCOMMAND" and compares its output with
+# $expected, printing a diff on a mismatch.
+run_script() {  # subcommand name
+    cat > "$dir/script"
+    local out
+    out=$("$probe" "$1" "$dir/script" 2>"$dir/err")
+    local status=$?
+    if [ "$status" != 0 ] || [ "$out" != "$expected" ]; then
+        echo "FAIL $2 (status $status)"
+        diff <(echo "$expected") <(echo "$out") | sed 's/^/    /'
+        cat "$dir/err"
+        fail=1
+    else
+        echo "ok   $2"
+    fi
+}
