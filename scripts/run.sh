@@ -9,8 +9,9 @@ root=$(pwd)
 scripts/setup-deps.sh
 jobs=$(nproc)
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$jobs" --target halvertone Grab_Screen
-cmake --build --preset windows -j "$jobs" 2>/dev/null >/dev/null || true  # kits, data, icons
+# The program and what lies beside it (language files, icons and Setting.ini are laid out
+# when the tree is configured).
+cmake --build --preset windows -j "$jobs" --target halvertone Grab_Screen shared_kit picture_kit stroke_kit
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs" --target halvertone-probe >/dev/null
 
