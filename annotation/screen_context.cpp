@@ -8,7 +8,7 @@ bool ScreenContext::Acquire(bool highlighter, const InkPen& pen) {
     surface_ = canvas_.OpenScreen();
     if (!surface_) return false;
     if (highlighter) {
-        surface_->SelectPen(pen);
+        surface_->UsePen(pen);
         savedRasterOp_ = surface_->SetRasterOp(RasterOp::kMaskPen);
         highlighterSetUp_ = true;
     }

@@ -12,7 +12,7 @@ namespace {
 void PaintPenStroke(InkSurface& canvas, const PenStrokeData& stroke) {
     const InkPen pen{stroke.colour, stroke.width};
     const size_t n = stroke.points.size();
-    canvas.SelectPen(pen);
+    canvas.UsePen(pen);
     bool maskSet = false;
     RasterOp previous = RasterOp::kCopyPen;
     if (n >= 2) {

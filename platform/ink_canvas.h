@@ -46,7 +46,7 @@ class InkSurface {
 
     // A solid GDI pen selected for the stroke library; RestorePen reselects the pen it
     // replaced and deletes it. Calls pair up; a second select without a restore is not made.
-    virtual void SelectPen(const InkPen& pen) = 0;
+    virtual void UsePen(const InkPen& pen) = 0;
     virtual void RestorePen() = 0;
     // Returns the operation it replaced.
     virtual RasterOp SetRasterOp(RasterOp op) = 0;

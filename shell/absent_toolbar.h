@@ -4,6 +4,7 @@
 // start operations.
 #include <cstdint>
 
+#include "platform/ink_toolbar.h"
 #include "platform/tool_mode.h"
 #include "platform/toolbar_view.h"
 #include "shell/shared_value.h"
@@ -11,7 +12,7 @@
 
 namespace halvertone {
 
-class AbsentToolbar final : public ToolbarView {
+class AbsentToolbar final : public ToolbarView, public InkToolbar {
   public:
     // The start operations are made after this object (they hold its tool mode).
     void Attach(ToolStarter& starter) { starter_ = &starter; }
@@ -25,6 +26,10 @@ class AbsentToolbar final : public ToolbarView {
     void SelectTool(int32_t id) override {
         if (starter_) starter_->Start(id == kCurrentTool ? toolMode.load() : id);
     }
+    // Nothing to enable, hide or show.
+    void EnableRedrawButton() override {}
+    void Hide() override {}
+    void Show() override {}
 
     SharedValue<int32_t> toolMode{kToolMouse};
 

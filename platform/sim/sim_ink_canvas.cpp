@@ -38,7 +38,7 @@ std::string Describe(const InkCall& call) {
         case InkOp::kStrokePolyline:
             out << kNames[static_cast<size_t>(call.op)] << ' ' << n;
             break;
-        case InkOp::kSelectPen:
+        case InkOp::kUsePen:
             out << "pen " << call.pen.colour << ' ' << call.pen.width;
             break;
         case InkOp::kSetRasterOp:
@@ -76,9 +76,9 @@ class SimInkSurface final : public InkSurface {
         Piece(InkOp::kTautCurve, points, pen,
               [&] { RasterCardinal(image_, points, 0.0, PieceBrush(pen)); });
     }
-    void SelectPen(const InkPen& pen) override {
+    void UsePen(const InkPen& pen) override {
         std::lock_guard lock(owner_.mutex_);
-        Note(InkOp::kSelectPen, {}, pen);
+        Note(InkOp::kUsePen, {}, pen);
         selected_ = pen;
     }
     void RestorePen() override {

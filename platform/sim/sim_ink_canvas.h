@@ -21,7 +21,7 @@ enum class InkOp {
     kBeziers,
     kCardinalCurve,
     kTautCurve,
-    kSelectPen,
+    kUsePen,
     kRestorePen,
     kSetRasterOp,
     kStrokeSegment,
@@ -39,7 +39,7 @@ struct InkCall {
     InkOp op = InkOp::kOpenScreen;
     InkTarget target = InkTarget::kScreen;
     std::vector<PixelPoint> points;  // as passed (a segment: from, then the end it returned)
-    InkPen pen;                      // drawing calls and SelectPen
+    InkPen pen;                      // drawing calls and UsePen
     int32_t value = 0;               // SetRasterOp: the new operation; RestoreSquare: the side
 };
 

@@ -82,7 +82,7 @@ void GdiInkSurface::DrawTautCurve(std::span<const PixelPoint> points, const InkP
     DrawPiece(dc_, points, pen, Piece::kTaut);
 }
 
-void GdiInkSurface::SelectPen(const InkPen& pen) {
+void GdiInkSurface::UsePen(const InkPen& pen) {
     RestorePen();  // never two at once: the first would be lost
     pen_ = CreatePen(PS_SOLID, pen.width, pen.colour);
     if (pen_ != nullptr) previousPen_ = SelectObject(dc_, pen_);

@@ -29,7 +29,7 @@ class GdiInkSurface final : public InkSurface {
     void DrawBeziers(std::span<const PixelPoint> points, const InkPen& pen) override;
     void DrawCardinalCurve(std::span<const PixelPoint> points, const InkPen& pen) override;
     void DrawTautCurve(std::span<const PixelPoint> points, const InkPen& pen) override;
-    void SelectPen(const InkPen& pen) override;
+    void UsePen(const InkPen& pen) override;
     void RestorePen() override;
     RasterOp SetRasterOp(RasterOp op) override;
     void StrokeSegment(const PixelPoint& from, PixelPoint& to) override;

@@ -109,6 +109,7 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     context.screen = &screen;
     context.mapping = &mapping;
     context.simulation = simulation_;
+    context.strokeKit = kits.stroke.table;
     context.command = [this](int id) { return OnCommand(id); };
     context.rebuildForDisplay = [this] {
         TableBuilder builder(settings, screen, mapping);
@@ -271,8 +272,10 @@ void CHalvertoneApp::Exit() {
     // The drawing toolbar's timers 809, 1301 and 4369 are killed here once it exists.
     if (mainWindow_) {
         mainWindow_->Tray().ShowIcon(-1);
-        FreeStrokeList(mainWindow_->desktopStrokes);
-        FreeStrokeList(mainWindow_->captureToolStrokes);
+        if (TrackingEngine* engine = mainWindow_->EngineIfMade()) {
+            FreeStrokeList(engine->ink.lists.DesktopStrokes);
+            FreeStrokeList(engine->ink.lists.CaptureToolStrokes);
+        }
         mainWindow_->Destroy();
     }
     if (connected)
@@ -316,8 +319,11 @@ void CHalvertoneApp::RepaintDesktop() {
 }
 
 PenSettings CHalvertoneApp::CurrentPen() {
-    // Without the drawing toolbar the pen is what the settings hold.
-    return PenSettings{settings.penColor, settings.penWidth, settings.transparency != 0};
+    TrackingEngine* engine = mainWindow_ ? mainWindow_->EngineIfMade() : nullptr;
+    if (!engine)
+        return PenSettings{settings.penColor, settings.penWidth, settings.transparency != 0};
+    const PenAttributes& pen = engine->ink.pen;
+    return PenSettings{pen.colour, pen.width, pen.highlighter};
 }
 
 void CHalvertoneApp::StartToolbarTimer(uint32_t timerId, uint32_t elapseMs) {

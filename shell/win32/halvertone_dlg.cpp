@@ -81,7 +81,8 @@ BOOL CHalvertoneDlg::OnInitDialog() {
         *c_.settings, *c_.screen, *c_.mapping, hwnd_,
         c_.simulation.cursorLog.empty()
             ? std::string()
-            : ProgramFile(c_.programDirectory, c_.simulation.cursorLog));
+            : ProgramFile(c_.programDirectory, c_.simulation.cursorLog),
+        c_.strokeKit);
 
     const std::string about = ReadText(*c_.language, TextId::kMenuAboutSystemMenu);
     if (!about.empty()) {

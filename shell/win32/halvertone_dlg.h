@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "annotation/stroke_list.h"
 #include "calibration/screen_mapping.h"
 #include "capture/win32/capture_graph.h"
 #include "platform/profile_store.h"
@@ -30,6 +29,7 @@ struct MainWindowContext {
     const ScreenMetrics* screen = nullptr;
     const ScreenMapping* mapping = nullptr;
     SimulationSettings simulation;
+    kits::KitFunction* strokeKit = nullptr;  // the stroke library's table, null without it
     // Commands of the menu and the tray, routed to the application; true when handled.
     std::function<bool(int id)> command;
     // Screen metrics and table again after a display change (the tools are stopped).
@@ -63,6 +63,8 @@ class CHalvertoneDlg {
     HWND Handle() const { return hwnd_; }
 
     TrackingEngine& Engine() { return *engine_; }
+    // Null until the dialog has initialised.
+    TrackingEngine* EngineIfMade() { return engine_.get(); }
     CTrayIcon& Tray() { return tray_; }
     HMENU TrayMenu() const { return subMenu_; }
     // The camera's filter while the capture graph runs (null with the synthetic camera).
@@ -75,9 +77,6 @@ class CHalvertoneDlg {
 
     void SetProxy(IDispatch* proxy) { proxy_ = proxy; }
     IDispatch* Proxy() const { return proxy_; }
-
-    StrokeList desktopStrokes;
-    StrokeList captureToolStrokes;
 
   private:
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -10,9 +10,16 @@ InputSink& ChooseInput(InputSink& system, std::unique_ptr<CursorLogSink>& loggin
 
 }  // namespace
 
+DrawingToolContext TrackingEngine::DrawingTool(const ScreenMapping& mapping,
+                                               const Settings& settings,
+                                               const ScreenMetrics& screen) {
+    return DrawingToolContext{
+        ring, mapping, settings, state, flags, toolbar, MouseOutput{input, cursor, screen, clock}};
+}
+
 TrackingEngine::TrackingEngine(const Settings& settings, const ScreenMetrics& screen,
                                const ScreenMapping& mapping, HWND mainWindow,
-                               const std::string& cursorLogPath)
+                               const std::string& cursorLogPath, kits::KitFunction* strokeKit)
     : cursorLog_(cursorLogPath.empty() ? std::ofstream() : std::ofstream(cursorLogPath)),
       loggingInput_(cursorLog_.is_open()
                         ? std::make_unique<CursorLogSink>(systemInput_, cursor, clock, cursorLog_)
@@ -21,6 +28,12 @@ TrackingEngine::TrackingEngine(const Settings& settings, const ScreenMetrics& sc
       input(ChooseInput(systemInput_, loggingInput_)),
       mouse(MouseModeContext{ring, mapping, settings, state, flags, toolbar, mainTimer_,
                              MouseOutput{input, cursor, screen, clock}}),
+      ink(settings, screen, strokeKit, toolbar, clock),
+      pen(DrawingTool(mapping, settings, screen),
+          PenStrokeParts{ink.screen, ink.pen, ink.recorder, ink.live}),
+      eraser(DrawingTool(mapping, settings, screen),
+             EraserParts{ink.pen, ink.recorder, ink.eraserWindow, ink.captureTool,
+                         ink.captureToolWindow}),
       workers(ToolWorkersContext{flags, running, state, checkEnvironment, ring, settings, toolMutex,
                                  threads, toolbar, mouse, pen, eraser}),
       starter(ToolStarterContext{flags, state, toolbar.toolMode, workers, ring, clock}),

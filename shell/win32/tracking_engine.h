@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "annotation/eraser_mode.h"
+#include "annotation/pen_mode.h"
 #include "calibration/screen_mapping.h"
 #include "capture/frame_ring.h"
 #include "platform/clock.h"
@@ -20,10 +22,10 @@
 #include "shell/absent_toolbar.h"
 #include "shell/screen_metrics.h"
 #include "shell/settings.h"
+#include "shell/win32/ink_engine.h"
 #include "tracking/check_environment.h"
 #include "tracking/cursor_log_sink.h"
 #include "tracking/dispatch_flags.h"
-#include "tracking/frame_discarder.h"
 #include "tracking/hold_timer.h"
 #include "tracking/mouse_mode.h"
 #include "tracking/tool_starter.h"
@@ -36,9 +38,11 @@ namespace halvertone {
 class TrackingEngine {
   public:
     // `mainWindow` carries the hold timer. With a non-empty `cursorLogPath` every synthetic
-    // mouse event is followed by a line of the cursor's position in that file.
+    // mouse event is followed by a line of the cursor's position in that file. `strokeKit` is
+    // the stroke library's function table, null without it.
     TrackingEngine(const Settings& settings, const ScreenMetrics& screen,
-                   const ScreenMapping& mapping, HWND mainWindow, const std::string& cursorLogPath);
+                   const ScreenMapping& mapping, HWND mainWindow, const std::string& cursorLogPath,
+                   kits::KitFunction* strokeKit);
     TrackingEngine(const TrackingEngine&) = delete;
     TrackingEngine& operator=(const TrackingEngine&) = delete;
 
@@ -54,6 +58,9 @@ class TrackingEngine {
     AbsentToolbar toolbar;
 
   private:
+    DrawingToolContext DrawingTool(const ScreenMapping& mapping, const Settings& settings,
+                                   const ScreenMetrics& screen);
+
     win32::SendInputSink systemInput_;
     std::ofstream cursorLog_;
     std::unique_ptr<CursorLogSink> loggingInput_;
@@ -62,8 +69,9 @@ class TrackingEngine {
   public:
     InputSink& input;
     MouseMode mouse;
-    FrameDiscarder pen{ring};
-    FrameDiscarder eraser{ring};
+    InkEngine ink;
+    PenMode pen;
+    EraserMode eraser;
     ToolWorkers workers;
     ToolStarter starter;
     HoldTimer holdTimer;

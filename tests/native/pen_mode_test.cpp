@@ -127,7 +127,7 @@ TEST_F(PenModeTest, HighlighterSetUpIsPutBackAtPenUpEvenWhenTheFlagWentOffMeanwh
     Spot(100, 100);
     r.pen.highlighter = false;  // the toolbar's menu, while the pen is down
     None();
-    EXPECT_EQ(r.canvas.Count(sim::InkOp::kSelectPen), 1u);
+    EXPECT_EQ(r.canvas.Count(sim::InkOp::kUsePen), 1u);
     EXPECT_EQ(r.canvas.Count(sim::InkOp::kRestorePen), 1u);
     const auto ops = r.canvas.CallsOf(sim::InkOp::kSetRasterOp);
     ASSERT_EQ(ops.size(), 2u);

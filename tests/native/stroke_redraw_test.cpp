@@ -77,7 +77,7 @@ TEST(StrokeRedraw, PenStrokesByPointCount) {
     EXPECT_EQ(Lines(h.canvas.CallsOf(InkOp::kCardinalCurve)),
               (std::vector<std::string>{"cardinal 2 10 20 11 21", "cardinal 2 10 30 30 30",
                                         "cardinal 4 10 70 30 70 30 90 50 90"}));
-    EXPECT_EQ(h.canvas.Count(InkOp::kSelectPen), 4u) << "a pen is selected even for one point";
+    EXPECT_EQ(h.canvas.Count(InkOp::kUsePen), 4u) << "a pen is selected even for one point";
     EXPECT_EQ(h.canvas.Screen().At(30, 45), kWhite) << "the third point of three is not drawn";
     EXPECT_EQ(h.canvas.Screen().At(20, 30), kRed);
     EXPECT_EQ(h.canvas.Screen().At(10, 10), kWhite) << "a single point draws nothing";

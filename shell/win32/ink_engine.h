@@ -1,0 +1,48 @@
+#pragma once
+// The ink as the program owns it: the pen the toolbar sets, the two stroke lists, the live
+// stroke drawn with GDI+ straight on the screen, the full redraw, the eraser's square and the
+// capture tool's window as the eraser reaches it.
+#include "annotation/capture_tool_link.h"
+#include "annotation/live_stroke.h"
+#include "annotation/pen_attributes.h"
+#include "annotation/screen_context.h"
+#include "annotation/stroke_list.h"
+#include "annotation/stroke_recorder.h"
+#include "annotation/stroke_redraw.h"
+#include "annotation/win32/win32_capture_tool_window.h"
+#include "platform/clock.h"
+#include "platform/ink_toolbar.h"
+#include "platform/win32/gdi_ink_canvas.h"
+#include "platform/win32/win32_eraser_window.h"
+#include "shell/screen_metrics.h"
+#include "shell/settings.h"
+#include "shell/shared_value.h"
+
+namespace halvertone {
+
+struct InkEngine {
+    // `strokeKit` is the stroke library's function table, null without it. The pen starts
+    // as "Pen Color", "Pen Width" and "Transparency" hold it.
+    InkEngine(const Settings& settings, const ScreenMetrics& screenMetrics,
+              kits::KitFunction* strokeKit, InkToolbar& toolbar, Clock& clock);
+    InkEngine(const InkEngine&) = delete;
+    InkEngine& operator=(const InkEngine&) = delete;
+
+    // The list new strokes go to, and the one a redraw paints.
+    StrokeList& ListInUse() const { return recorder.ListInUse(); }
+
+    win32::GdiInkCanvas canvas;
+    ScreenContext screen{canvas};
+    PenAttributes pen;
+    StrokeLists lists;
+    SharedValue<bool> cleanPending{false};
+    SharedValue<bool> boardToggle{false};
+    CaptureToolState captureTool;
+    StrokeRecorder recorder;
+    LiveStroke live;
+    StrokeRedraw redraw;
+    win32::Win32EraserWindow eraserWindow;
+    win32::Win32CaptureToolWindow captureToolWindow;
+};
+
+}  // namespace halvertone
