@@ -21,6 +21,7 @@ SimulationSettings ReadSimulationSettings(ProfileStore& ini) {
     SimulationSettings s;
     s.camera = ini.GetInt(kSimulationSection, "Camera", 0) == 1;
     s.penScript = ini.GetString(kSimulationSection, "Pen Script", "", 260);
+    s.livePen = ini.GetInt(kSimulationSection, "Live Pen", 0) == 1;
     s.cursorLog = ini.GetString(kSimulationSection, "Cursor Log", "", 260);
     s.k1 = ReadNumber(ini, "K1", -0.5, 0.5);
     s.tilt = ReadNumber(ini, "Tilt", -0.3, 0.3);

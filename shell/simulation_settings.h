@@ -3,7 +3,8 @@
 // that neither the command line (whose whole tail is the "/q" switch) nor the settings record
 // changes: "Camera" = 1 replaces the real camera, "Pen Script" names the virtual pen's timeline
 // (relative to the program directory), "Cursor Log" a file that receives "t x y" lines of the
-// cursor after every synthetic mouse event, "K1" and "Tilt" shape the camera's view.
+// cursor after every synthetic mouse event, "K1" and "Tilt" shape the camera's view, "Live Pen"
+// = 1 lets another process steer the pen instead of the script.
 #include <string>
 
 #include "platform/profile_store.h"
@@ -15,6 +16,7 @@ inline constexpr const char* kSimulationSection = "SIMULATION";
 struct SimulationSettings {
     bool camera = false;
     std::string penScript;  // relative to the program directory; empty: the pen stays up
+    bool livePen = false;   // the pen is steered through the live-pen mapping
     std::string cursorLog;  // relative to the program directory; empty: no log
     double k1 = 0;          // radial lens distortion, negative = barrel
     double tilt = 0;        // keystone of the view, -0.3 .. 0.3 (fraction of the frame)

@@ -6,6 +6,7 @@
 
 #include "capture/win32/grabber_callback.h"
 #include "platform/sim/pen_script_text.h"
+#include "shell/win32/live_pen.h"
 #include "platform/sim/simulated_view.h"
 #include "shell/program_paths.h"
 
@@ -29,7 +30,12 @@ std::unique_ptr<sim::SyntheticCamera> MakeSimulatedCamera(const SimulationSettin
     auto deliver = [](const uint8_t* bytes, long length) {
         GrabberCallback::Instance().BufferCB(0, const_cast<BYTE*>(bytes), length);
     };
-    auto pen = [script = std::move(script)](uint64_t ms) { return script.At(ms); };
+    sim::PenAt pen = [script = std::move(script)](uint64_t ms) { return script.At(ms); };
+    if (simulation.livePen) {
+        // Opened once; a driver that never made the mapping leaves the pen up.
+        auto live = std::make_shared<LivePenMapping>(false);
+        pen = [live](uint64_t) { return live->Get(); };
+    }
     sim::CameraScene scene(sim::SimulatedView(simulation, screenWidth, screenHeight),
                            sim::SceneOptions{});
     return std::make_unique<sim::SyntheticCamera>(clock, deliver, pen, std::move(scene));

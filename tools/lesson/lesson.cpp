@@ -1,0 +1,401 @@
+#include "tools/lesson/lesson.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <utility>
+
+#include "calibration/target_layout.h"
+#include "tools/lesson/ink_check.h"
+
+namespace halvertone::lesson {
+namespace {
+
+// Toolbar buttons and menu commands.
+constexpr int kMouseButton = 1086;
+constexpr int kPenButton = 1087;
+constexpr int kEraserButton = 1088;
+constexpr int kWidthButton = 1078;
+constexpr int kColourButton = 1079;
+constexpr int kCleanButton = 1080;
+constexpr int kCaptureButton = 1081;
+constexpr int kRedrawButton = 1082;
+// The tray menu: "Do Calibration" heads it, "Exit" ends it.
+constexpr int kCalibrationGroup = 0;
+constexpr int kExitGroup = -1;
+constexpr int kWidest = 7;
+constexpr int kMethodLabel = 1118;
+constexpr uint32_t kRed = 0x0000FF, kBlue = 0xFF0000, kYellow = 0x00FFFF, kWhite = 0xFFFFFF;
+// Save dialog controls: the file name (combo box or edit) and the type filter.
+constexpr int kFileNameCombo = 0x47C, kFileNameEdit = 0x480, kFilterCombo = 0x470;
+constexpr char kCaptureName[] = "lesson-capture";
+
+std::vector<POINT> Ellipse(POINT c, int rx, int ry) {
+    std::vector<POINT> out;
+    for (int i = 0; i <= 28; ++i) {
+        const double a = 2 * 3.14159265358979 * i / 28;
+        out.push_back(POINT{static_cast<LONG>(std::lround(c.x + rx * std::sin(a))),
+                            static_cast<LONG>(std::lround(c.y - ry * std::cos(a)))});
+    }
+    return out;
+}
+
+double Share(const win32::ScreenShot& shot, const std::vector<std::vector<POINT>>& strokes,
+             uint32_t colour, int reach = 4) {
+    std::vector<POINT> all;
+    for (const auto& s : strokes)
+        for (POINT p : SamplePath(s, 6)) all.push_back(p);
+    return CoveredShare(shot, all, colour, reach, 60);
+}
+
+std::string Percent(double share) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.0f%%", share * 100);
+    return text;
+}
+
+}  // namespace
+
+Lesson::Lesson(LessonPaths paths) : paths_(std::move(paths)) {}
+
+Lesson::~Lesson() {
+    user_.Lift();
+    if (process_.hProcess) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process_.hProcess, 1);
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+}
+
+int Lesson::Run() {
+    int failed = 0;
+    const std::pair<const char*, bool (Lesson::*)()> steps[] = {
+        {"start and check the environment", &Lesson::Start},
+        {"calibrate from the tray menu", &Lesson::Calibrate},
+        {"click a window in mouse mode", &Lesson::MouseClick},
+        {"write in two colours and highlight", &Lesson::Write},
+        {"erase part of the writing", &Lesson::Erase},
+        {"clean, then redraw", &Lesson::CleanAndRedraw},
+        {"save a screen capture as PNG", &Lesson::Capture},
+        {"exit from the tray menu", &Lesson::Exit},
+    };
+    bool running = true;
+    for (const auto& [name, step] : steps) {
+        if (!running) {
+            std::printf("step %-36s: SKIPPED (an earlier step failed)\n", name);
+            ++failed;
+            continue;
+        }
+        if (!Step(name, step)) {
+            ++failed;
+            // Without a program or a calibration nothing later can be meaningful.
+            if (step == &Lesson::Start || step == &Lesson::Calibrate) running = false;
+        }
+    }
+    std::printf("lesson: %d step(s) failed\n", failed);
+    return failed;
+}
+
+bool Lesson::Step(const char* name, bool (Lesson::*step)()) {
+    notes_.clear();
+    const DWORD begun = GetTickCount();
+    const bool ok = (this->*step)();
+    std::printf("step %-36s: %s (%.1f s)", name, ok ? "ok" : "FAILED",
+                (GetTickCount() - begun) / 1000.0);
+    for (const std::string& n : notes_) std::printf("; %s", n.c_str());
+    std::printf("\n");
+    std::fflush(stdout);
+    return ok;
+}
+
+void Lesson::Note(const std::string& text) {
+    notes_.push_back(text);
+}
+
+void Lesson::Shot(const std::string& name) {
+    char file[32];
+    std::snprintf(file, sizeof file, "%02d-", ++shots_);
+    const std::string path = paths_.outputDirectory + file + name + ".ppm";
+    if (!WritePpm(WholeScreen(), path)) Note("screenshot " + name + " not written");
+}
+
+HWND Lesson::Toolbar() const {
+    return FindWindowWithChild(process_.dwProcessId, "#32770", kPenButton);
+}
+
+bool Lesson::TapButton(int id) {
+    POINT c{};
+    if (!ChildCentre(Toolbar(), id, c)) {
+        Note("toolbar button " + std::to_string(id) + " not found");
+        return false;
+    }
+    user_.Tap(c);
+    return true;
+}
+
+bool Lesson::ChooseFromMenu(int button, const std::function<bool(const MenuReader&, POINT&)>& find,
+                            const char* what) {
+    if (!TapButton(button)) return false;
+    POINT item{};
+    if (!WaitFor([&] { return find(MenuReader(), item) ? FindPopupMenu() : nullptr; }, 4000)) {
+        Note(std::string("menu item ") + what + " not found");
+        return false;
+    }
+    user_.Tap(item);
+    return true;
+}
+
+bool Lesson::TrayCommand(int group) {
+    // The icon's right click, as the tray delivers it to the owner window.
+    PostMessageA(main_, RegisterWindowMessageA("Tarnwick Demo"), 0, WM_RBUTTONUP);
+    POINT item{};
+    if (!WaitFor([&] { return MenuReader().GroupCentre(group, item) ? FindPopupMenu() : nullptr; },
+                 4000)) {
+        Note("the tray menu did not open");
+        return false;
+    }
+    user_.Tap(item);
+    return true;
+}
+
+bool Lesson::Start() {
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    if (!board_.Open(RECT{w / 2 - 60, h - 170, w / 2 + 60, h - 130})) Note("no whiteboard");
+    const std::string exe = paths_.programDirectory + "halvertone.exe";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string command = "\"" + exe + "\"";
+    if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        paths_.programDirectory.c_str(), &si, &process_)) {
+        Note("cannot start " + exe);
+        return false;
+    }
+    // The main window starts hidden.
+    main_ = WaitFor([&] { return FindWindowWithChild(process_.dwProcessId, "#32770", 1075, true); },
+                    20000);
+    if (!main_) Note("no main window");
+    const HWND toolbar = WaitFor([&] { return Toolbar(); }, 25000);
+    Shot("start");
+    if (!toolbar) {
+        Note("the toolbar never appeared (check-environment failed?)");
+        return false;
+    }
+    RECT r{};
+    GetWindowRect(toolbar, &r);
+    Note("toolbar at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+         std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top));
+    return main_ != nullptr;
+}
+
+bool Lesson::Calibrate() {
+    if (!TrayCommand(kCalibrationGroup)) return false;
+    // The mounting question comes first; the desktop mounting stays chosen.
+    const HWND method = WaitFor(
+        [&] { return FindWindowWithChild(process_.dwProcessId, "#32770", kMethodLabel); }, 5000);
+    POINT ok{};
+    if (!method || !ChildCentre(method, IDOK, ok)) {
+        Note("no projection-method dialog");
+        return false;
+    }
+    user_.Tap(ok);
+    TargetGeometry g;
+    g.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    g.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    std::vector<TargetShape> candidates;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            candidates.push_back(MainTarget(g, i, j, TargetStyle::kCurrent));
+    for (int a = 0; a < 2; ++a)
+        for (int b = 0; b < 2; ++b)
+            candidates.push_back(InnerTarget(g, a, b, TargetStyle::kCurrent));
+
+    int held = 0;
+    bool shot = false;
+    const DWORD begun = GetTickCount();
+    DWORD lastSeen = GetTickCount();
+    while (GetTickCount() - begun < 90000) {
+        const win32::ScreenShot screen = WholeScreen();
+        const TargetShape* current = nullptr;
+        for (const TargetShape& t : candidates) {
+            const LONG x = t.square.left + 3, y = t.square.top + 3;
+            if (win32::ChannelDistance(screen.At(x, y), t.fillColor) <= 40) current = &t;
+        }
+        if (!current) {
+            if (held >= 13 && GetTickCount() - lastSeen > 4000) break;
+            Sleep(200);
+            continue;
+        }
+        lastSeen = GetTickCount();
+        if (!shot && held >= 3) {
+            Shot("calibration");
+            shot = true;
+        }
+        const POINT centre{(current->square.left + current->square.right) / 2,
+                           (current->square.top + current->square.bottom) / 2};
+        // A person holds the pen on the target, lifts it and looks for the next one.
+        user_.Hold(centre, 1200);
+        user_.Lift();
+        user_.Rest(700);
+        ++held;
+    }
+    Note(std::to_string(held) + " targets held");
+    if (held < 13) return false;
+
+    // The new table: the cursor follows the pen where it points.
+    double worst = 0, sum = 0;
+    const POINT probes[] = {{g.screenWidth / 4, g.screenHeight / 4},
+                            {3 * g.screenWidth / 4, g.screenHeight / 4},
+                            {g.screenWidth / 2, g.screenHeight / 2},
+                            {g.screenWidth / 4, 3 * g.screenHeight / 4},
+                            {3 * g.screenWidth / 4, 3 * g.screenHeight / 4}};
+    for (POINT p : probes) {
+        user_.Hold(p, 700);
+        POINT c{};
+        GetCursorPos(&c);
+        user_.Lift();
+        user_.Rest(500);
+        const double d = std::hypot(c.x - p.x, c.y - p.y);
+        sum += d;
+        worst = std::max(worst, d);
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "cursor vs pen: mean %.1f px, max %.1f px", sum / 5, worst);
+    Note(text);
+    return worst <= 6;
+}
+
+bool Lesson::MouseClick() {
+    RECT b{};
+    HWND button = FindWindowExA(board_.Window(), nullptr, "BUTTON", nullptr);
+    if (!button || !GetWindowRect(button, &b)) {
+        Note("no button to click");
+        return false;
+    }
+    if (!TapButton(kMouseButton)) return false;
+    user_.Tap(Centre(b));
+    Sleep(500);
+    Shot("mouse-click");
+    return board_.NoteOpened();
+}
+
+bool Lesson::Write() {
+    board_.Refresh();
+    red_ = {{{200, 200}, {200, 300}},
+            {{260, 200}, {260, 300}},
+            {{200, 250}, {260, 250}},
+            {{320, 200}, {320, 300}}};
+    blue_ = {Ellipse({470, 250}, 35, 50),
+             {{560, 200}, {560, 300}},
+             {{610, 200}, {562, 250}, {610, 300}}};
+    highlight_ = {{180, 225}, {360, 225}};
+    auto swatch = [](uint32_t colour) {
+        return [colour](const MenuReader& m, POINT& p) { return m.SwatchCentre(colour, p); };
+    };
+    // The highlighter switch heads the colour menu, above its separators.
+    auto highlighter = [](const MenuReader& m, POINT& p) { return m.GroupCentre(0, p); };
+    if (!ChooseFromMenu(kColourButton, swatch(kRed), "red")) return false;
+    if (!TapButton(kPenButton)) return false;
+    for (const auto& s : red_) user_.Stroke(s);
+    if (!ChooseFromMenu(kColourButton, swatch(kBlue), "blue")) return false;
+    for (const auto& s : blue_) user_.Stroke(s);
+    if (!ChooseFromMenu(kColourButton, highlighter, "highlighter") ||
+        !ChooseFromMenu(kColourButton, swatch(kYellow), "yellow") ||
+        !ChooseFromMenu(
+            kWidthButton, [](const MenuReader& m, POINT& p) { return m.BarCentre(kWidest, p); },
+            "widest bar"))
+        return false;
+    user_.Stroke(highlight_);
+    Sleep(300);
+    Shot("writing");
+    const win32::ScreenShot screen = WholeScreen();
+    const double red = Share(screen, red_, kRed), blue = Share(screen, blue_, kBlue);
+    // Off the red strokes the mark is yellow; where it crosses them the red shows through.
+    const double tint = CoveredShare(screen, {{190, 225}, {230, 225}, {290, 225}}, kYellow, 3, 70);
+    const double under = CoveredShare(screen, {{200, 225}, {260, 225}, {320, 225}}, kRed, 2, 70);
+    Note("red " + Percent(red) + ", blue " + Percent(blue) + ", highlighter " + Percent(tint) +
+         ", red under it " + Percent(under));
+    // Later strokes go back to plain ink.
+    ChooseFromMenu(kColourButton, highlighter, "highlighter");
+    return red >= 0.8 && blue >= 0.8 && tint >= 0.6 && under >= 0.6;
+}
+
+bool Lesson::Erase() {
+    erased_ = {red_[3]};  // the "I"
+    if (!TapButton(kEraserButton)) return false;
+    user_.Stroke({{320, 185}, {320, 315}}, 4);
+    Sleep(500);
+    Shot("eraser");
+    const win32::ScreenShot screen = WholeScreen();
+    const double left = Share(screen, erased_, kRed, 1);
+    const double kept = Share(screen, {red_[0], red_[1]}, kRed);
+    Note("red left under the eraser " + Percent(left) + ", untouched strokes " + Percent(kept));
+    return left <= 0.1 && kept >= 0.8;
+}
+
+bool Lesson::CleanAndRedraw() {
+    if (!TapButton(kCleanButton)) return false;
+    Sleep(800);
+    Shot("clean");
+    win32::ScreenShot screen = WholeScreen();
+    const double afterClean =
+        std::max(Share(screen, red_, kRed, 1), Share(screen, blue_, kBlue, 1));
+    if (!TapButton(kRedrawButton)) return false;
+    Sleep(1200);
+    Shot("redraw");
+    screen = WholeScreen();
+    const double red = Share(screen, {red_[0], red_[1], red_[2]}, kRed);
+    const double blue = Share(screen, blue_, kBlue);
+    const double erased = Share(screen, erased_, kRed, 1);
+    Note("ink after clean " + Percent(afterClean) + "; after redraw red " + Percent(red) +
+         ", blue " + Percent(blue) + ", erased part " + Percent(erased));
+    return afterClean <= 0.1 && red >= 0.8 && blue >= 0.8 && erased <= 0.2;
+}
+
+bool Lesson::Capture() {
+    if (!TapButton(kCaptureButton)) return false;
+    const HWND dialog = WaitFor(
+        [&] { return FindWindowWithChild(process_.dwProcessId, "#32770", kFilterCombo); }, 20000);
+    if (!dialog) {
+        Note("no save dialog");
+        return false;
+    }
+    const std::string name = paths_.outputDirectory + kCaptureName;
+    if (!SetDlgItemTextA(dialog, kFileNameCombo, name.c_str()))
+        SetDlgItemTextA(dialog, kFileNameEdit, name.c_str());
+    HWND filter = GetDlgItem(dialog, kFilterCombo);
+    SendMessageA(filter, CB_SETCURSEL, 2, 0);  // the third entry: PNG
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kFilterCombo, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(filter));
+    Sleep(300);
+    Shot("save-dialog");
+    POINT save{};
+    if (ChildCentre(dialog, IDOK, save)) user_.Tap(save);
+    const std::string path = name + ".png";
+    unsigned char magic[8] = {};
+    for (int waited = 0; waited < 10000; waited += 250) {
+        std::ifstream in(path, std::ios::binary);
+        if (in.read(reinterpret_cast<char*>(magic), sizeof magic)) break;
+        Sleep(250);
+    }
+    const bool png = magic[0] == 0x89 && magic[1] == 'P' && magic[2] == 'N' && magic[3] == 'G';
+    Note(png ? "saved " + path : "no PNG at " + path);
+    if (IsWindow(dialog)) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    return png;
+}
+
+bool Lesson::Exit() {
+    if (!TrayCommand(kExitGroup)) return false;
+    const HWND box =
+        WaitFor([&] { return FindWindowWithChild(process_.dwProcessId, "#32770", IDYES); }, 5000);
+    POINT yes{};
+    if (box && ChildCentre(box, IDYES, yes)) user_.Tap(yes);
+    const bool ended = WaitForSingleObject(process_.hProcess, 15000) == WAIT_OBJECT_0;
+    DWORD code = 1;
+    GetExitCodeProcess(process_.hProcess, &code);
+    Note(ended ? "program ended with " + std::to_string(code) : "program still running");
+    Shot("after-exit");
+    return ended;
+}
+
+}  // namespace halvertone::lesson

@@ -1,0 +1,69 @@
+#pragma once
+// A whole lesson with the real program: start, calibration from the tray menu, a click in
+// mouse mode, writing in two colours and a highlighter mark, the eraser, clean and redraw, a
+// screen capture saved as PNG, and Exit. Each step reports where it stood and leaves a
+// screenshot in the output folder.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/win32/live_pen.h"
+#include "tools/lesson/lesson_windows.h"
+#include "tools/lesson/menu_reader.h"
+#include "tools/lesson/virtual_user.h"
+
+namespace halvertone::lesson {
+
+struct LessonPaths {
+    std::string programDirectory;  // Windows path, ends with a backslash
+    std::string outputDirectory;   // Windows path, ends with a backslash
+};
+
+class Lesson {
+  public:
+    explicit Lesson(LessonPaths paths);
+    ~Lesson();
+    Lesson(const Lesson&) = delete;
+    Lesson& operator=(const Lesson&) = delete;
+
+    // Number of failed steps; a step that cannot start after a failure is counted too.
+    int Run();
+
+  private:
+    bool Start();
+    bool Calibrate();
+    bool MouseClick();
+    bool Write();
+    bool Erase();
+    bool CleanAndRedraw();
+    bool Capture();
+    bool Exit();
+
+    bool Step(const char* name, bool (Lesson::*step)());
+    void Note(const std::string& text);
+    void Shot(const std::string& name);
+    // Opens the tray menu as a right click on the icon does, and taps the item of group n
+    // (-1: the last).
+    bool TrayCommand(int group);
+    bool TapButton(int id);
+    // Opens a toolbar button's menu and taps the item `find` locates on it.
+    bool ChooseFromMenu(int button, const std::function<bool(const MenuReader&, POINT&)>& find,
+                        const char* what);
+    HWND Toolbar() const;
+
+    LessonPaths paths_;
+    LivePenMapping pen_{true};
+    VirtualUser user_{pen_};
+    Whiteboard board_;
+    PROCESS_INFORMATION process_{};
+    HWND main_ = nullptr;
+    int shots_ = 0;
+    std::vector<std::string> notes_;
+    // The writing, kept for the later checks.
+    std::vector<std::vector<POINT>> red_, blue_, erased_;
+    std::vector<POINT> highlight_;
+};
+
+}  // namespace halvertone::lesson
