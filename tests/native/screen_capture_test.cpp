@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -69,244 +68,193 @@ TEST(CaptureFileRules, TheFilterTextBecomesNulSeparatedPairs) {
     EXPECT_EQ(FileDialogFilter(""), std::string("\0\0", 2));
 }
 
-// Everything the capture touches writes one line to a shared log, so the order shows.
-struct Log {
-    std::vector<std::string> lines;
-    void Add(std::string s) { lines.push_back(std::move(s)); }
-    bool Has(const std::string& s) const {
-        return std::find(lines.begin(), lines.end(), s) != lines.end();
+// The fixture stands in for everything the capture touches (toolbar, platform, keyboard and
+// clock); each call writes one line to the log, so the order shows.
+class ScreenCapture : public ::testing::Test,
+                      public Clock,
+                      public ToolbarForCapture,
+                      public OnScreenKeyboard,
+                      public CapturePlatform {
+  protected:
+    void Run() { RunScreenCapture(*this, *this, *this, *this, {cleanPending, modalUiActive}); }
+    void Log(std::string line) { lines.push_back(std::move(line)); }
+    bool Has(const std::string& line) const {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
-    size_t Count(const std::string& s) const {
-        return static_cast<size_t>(std::count(lines.begin(), lines.end(), s));
+    std::vector<std::string> Before(const std::string& line) const {
+        return {lines.begin(), std::find(lines.begin(), lines.end(), line)};
     }
-};
 
-class LoggingClock final : public Clock {
-  public:
-    explicit LoggingClock(Log& log) : log_(log) {}
-    uint64_t NowMs() const override { return time_.NowMs(); }
+    // Clock: virtual time.
+    uint64_t NowMs() const override { return time.NowMs(); }
     void SleepMs(uint32_t ms) override {
-        log_.Add("wait " + std::to_string(ms));
-        time_.SleepMs(ms);
+        Log("wait " + std::to_string(ms));
+        time.SleepMs(ms);
     }
-
-  private:
-    Log& log_;
-    sim::VirtualClock time_;
-};
-
-class LoggingToolbar final : public ToolbarForCapture {
-  public:
-    explicit LoggingToolbar(Log& log) : log_(log) {}
-    int32_t tool = kToolMouse;
-    bool board = false;
-    bool actionRunning = false;
-    bool popupOpen = false;
+    // Toolbar.
     int32_t ToolMode() const override { return tool; }
     void SelectTool(int32_t id) override {
         tool = id;
-        log_.Add("select " + std::to_string(id));
+        Log("select " + std::to_string(id));
     }
-    void Hide() override { log_.Add("hide"); }
-    void Show() override { log_.Add("show"); }
+    void Hide() override { Log("hide"); }
+    void Show() override { Log("show"); }
     bool BoardOn() const override { return board; }
-    void SetActionRunning(bool on) override {
-        actionRunning = on;
-        log_.Add(on ? "action on" : "action off");
-    }
+    void SetActionRunning(bool on) override { Log(on ? "action on" : "action off"); }
     void SetPopupOpen(bool open) override {
         popupOpen = open;
-        log_.Add(open ? "popup on" : "popup off");
+        Log(open ? "popup on" : "popup off");
     }
-    void Redraw() override { log_.Add("redraw"); }
-
-  private:
-    Log& log_;
-};
-
-class LoggingKeyboard final : public OnScreenKeyboard {
-  public:
-    explicit LoggingKeyboard(Log& log) : log_(log) {}
-    bool open = false;
-    bool appearsWhenStarted = true;
-    bool IsOpen() const override { return open; }
+    void Redraw() override { Log("redraw"); }
+    // Keyboard.
+    bool IsOpen() const override { return keyboardOpen; }
     void Open() override {
-        log_.Add("keyboard open");
-        if (appearsWhenStarted) open = true;
+        Log("keyboard open");
+        keyboardOpen = keyboardAppears;
     }
     void Close() override {
-        log_.Add("keyboard close");
-        open = false;
+        Log("keyboard close");
+        keyboardOpen = false;
     }
-
-  private:
-    Log& log_;
-};
-
-class LoggingPlatform final : public CapturePlatform {
-  public:
-    explicit LoggingPlatform(Log& log) : log_(log) {}
-    std::optional<SaveChoice> answer;
-    bool captureToolDrawing = false;
-    bool saveWorks = true;
-    std::string askedName, askedFilter;
-    std::function<void()> duringDialog;
-
-    void Grab() override { log_.Add("grab"); }
+    // Platform.
+    void Grab() override { Log("grab"); }
     bool SaveGrab(const std::string& path, CaptureFormat format) override {
-        log_.Add("save " + path + " " + std::to_string(static_cast<int>(format)));
+        Log("save " + path + " " + std::to_string(static_cast<int>(format)));
         return saveWorks;
     }
-    void ReleaseGrab() override { log_.Add("release"); }
-    void NotifyCaptureTool(int32_t value) override { log_.Add("notice " + std::to_string(value)); }
-    bool CaptureToolDrawing() const override { return captureToolDrawing; }
-    void SetReplayShowsToolbar(bool on) override { log_.Add(on ? "refresh on" : "refresh off"); }
-    void ReplayCaptureToolStrokes() override { log_.Add("replay tool"); }
-    void ReplayDesktopStrokes() override { log_.Add("replay desktop"); }
-    void RepaintDesktop() override { log_.Add("repaint"); }
+    void ReleaseGrab() override { Log("release"); }
+    void NotifyCaptureTool(int32_t value) override { Log("notice " + std::to_string(value)); }
+    bool CaptureToolDrawing() const override { return toolDrawing; }
+    void SetReplayShowsToolbar(bool on) override { Log(on ? "refresh on" : "refresh off"); }
+    void ReplayCaptureToolStrokes() override { Log("replay tool"); }
+    void ReplayDesktopStrokes() override { Log("replay desktop"); }
+    void RepaintDesktop() override { Log("repaint"); }
     std::string FilterText() override { return "JPEG|*.jpg|BMP|*.bmp"; }
     LocalTime Now() const override { return {2021, 3, 2, 9, 7}; }
     std::optional<SaveChoice> AskSavePath(const std::string& name,
                                           const std::string& filter) override {
-        askedName = name;
-        askedFilter = filter;
-        log_.Add("dialog");
-        if (duringDialog) duringDialog();
+        Log("dialog " + name + " " + filter);
+        flagsDuringDialog = modalUiActive.load() + (popupOpen ? 10 : 0);
         return answer;
     }
 
-  private:
-    Log& log_;
-};
-
-class ScreenCapture : public ::testing::Test {
-  protected:
-    void Run() {
-        RunScreenCapture(toolbar, platform, keyboard, clock, {cleanPending, modalUiActive});
-    }
-    std::vector<std::string> Before(const std::string& line) const {
-        auto it = std::find(log.lines.begin(), log.lines.end(), line);
-        return {log.lines.begin(), it};
-    }
-
-    Log log;
-    LoggingClock clock{log};
-    LoggingToolbar toolbar{log};
-    LoggingKeyboard keyboard{log};
-    LoggingPlatform platform{log};
+    std::vector<std::string> lines;
+    sim::VirtualClock time;
+    int32_t tool = kToolMouse;
+    bool board = false, popupOpen = false;
+    bool keyboardOpen = false, keyboardAppears = true;
+    bool toolDrawing = false, saveWorks = true;
+    std::optional<SaveChoice> answer;
+    int flagsDuringDialog = -1;
     SharedValue<bool> cleanPending{false};
     SharedValue<int> modalUiActive{0};
 };
 
 TEST_F(ScreenCapture, OkSavesUnderTheFilterFormatSetsCleanPendingAndStaysMouse) {
-    toolbar.tool = kToolPen;
-    platform.answer = SaveChoice{"C:\\shots\\lesson", 2};
+    tool = kToolPen;
+    answer = SaveChoice{"C:\\shots\\lesson", 2};
     Run();
-    const std::vector<std::string> expected{
-        "action on",      "hide",          "wait 100",   "grab",
-        "show",           "keyboard open", "action off", "select 32770",
-        "popup off",      "popup on",      "dialog",     "save C:\\shots\\lesson.bmp 0",
-        "keyboard close", "release",       "popup off"};
-    EXPECT_EQ(log.lines, expected);
-    EXPECT_EQ(platform.askedName, "2021-03-02-09-07");
-    EXPECT_EQ(platform.askedFilter, "JPEG|*.jpg|BMP|*.bmp");
+    const std::vector<std::string> expected{"action on",
+                                            "hide",
+                                            "wait 100",
+                                            "grab",
+                                            "show",
+                                            "keyboard open",
+                                            "action off",
+                                            "select 32770",
+                                            "popup off",
+                                            "popup on",
+                                            "dialog 2021-03-02-09-07 JPEG|*.jpg|BMP|*.bmp",
+                                            "save C:\\shots\\lesson.bmp 0",
+                                            "keyboard close",
+                                            "release",
+                                            "popup off"};
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(flagsDuringDialog, 11) << "ModalUiActive and the popup flag are up around it";
     EXPECT_TRUE(cleanPending);
-    EXPECT_EQ(toolbar.tool, kToolMouse);
+    EXPECT_EQ(tool, kToolMouse);
     EXPECT_EQ(modalUiActive.load(), 0);
-    EXPECT_FALSE(toolbar.popupOpen);
-}
-
-TEST_F(ScreenCapture, APngNameUnderTheFirstEntryIsWrittenAsJpeg) {
-    platform.answer = SaveChoice{"C:\\shots\\lesson.png", 1};
-    Run();
-    EXPECT_TRUE(log.Has("save C:\\shots\\lesson.png 1"));
+    EXPECT_FALSE(popupOpen);
 }
 
 TEST_F(ScreenCapture, ASaveThatWroteNothingKeepsTheStrokes) {
-    platform.answer = SaveChoice{"C:\\missing\\lesson", 1};
-    platform.saveWorks = false;
+    answer = SaveChoice{"C:\\missing\\lesson", 1};
+    saveWorks = false;
     Run();
     EXPECT_FALSE(cleanPending);
-    EXPECT_TRUE(log.Has("keyboard close"));
-}
-
-TEST_F(ScreenCapture, TheDialogRunsWithTheModalAndPopupFlagsUp) {
-    int modalSeen = -1;
-    bool popupSeen = false;
-    platform.duringDialog = [&] {
-        modalSeen = modalUiActive.load();
-        popupSeen = toolbar.popupOpen;
-    };
-    Run();
-    EXPECT_EQ(modalSeen, 1);
-    EXPECT_TRUE(popupSeen);
-    EXPECT_EQ(modalUiActive.load(), 0);
-    EXPECT_FALSE(toolbar.popupOpen);
+    EXPECT_TRUE(Has("keyboard close"));
 }
 
 TEST_F(ScreenCapture, CancelGivesThePenBackAndRedrawsItsStrokes) {
-    toolbar.tool = kToolPen;
+    tool = kToolPen;
     Run();
-    const std::vector<std::string> tail{"dialog",   "keyboard close", "wait 400", "select 32771",
-                                        "wait 600", "redraw",         "release",  "popup off"};
-    ASSERT_GE(log.lines.size(), tail.size());
-    EXPECT_EQ(std::vector<std::string>(log.lines.end() - static_cast<ptrdiff_t>(tail.size()),
-                                       log.lines.end()),
-              tail);
-    EXPECT_EQ(toolbar.tool, kToolPen);
+    const std::vector<std::string> tail{"dialog 2021-03-02-09-07 JPEG|*.jpg|BMP|*.bmp",
+                                        "keyboard close",
+                                        "wait 400",
+                                        "select 32771",
+                                        "wait 600",
+                                        "redraw",
+                                        "release",
+                                        "popup off"};
+    ASSERT_GE(lines.size(), tail.size());
+    EXPECT_EQ(
+        std::vector<std::string>(lines.end() - static_cast<ptrdiff_t>(tail.size()), lines.end()),
+        tail);
+    EXPECT_EQ(tool, kToolPen);
     EXPECT_FALSE(cleanPending);
-    EXPECT_FALSE(log.Has("save"));
+    EXPECT_FALSE(Has("save"));
 }
 
 TEST_F(ScreenCapture, CancelRedrawsNothingForTheMouseOrWhileCleanPending) {
     Run();  // mouse before the capture
-    EXPECT_FALSE(log.Has("redraw"));
-    EXPECT_EQ(log.Count("select 32770"), 1u) << "only the switch to mouse before the dialog";
+    EXPECT_FALSE(Has("redraw"));
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "select 32770"), 1)
+        << "only the switch to mouse before the dialog";
 
-    log.lines.clear();
-    toolbar.tool = kToolEraser;
+    lines.clear();
+    tool = kToolEraser;
     cleanPending = true;
     Run();
-    EXPECT_TRUE(log.Has("select 32773"));
-    EXPECT_FALSE(log.Has("redraw"));
-    EXPECT_FALSE(log.Has("wait 600"));
+    EXPECT_TRUE(Has("select 32773"));
+    EXPECT_FALSE(Has("redraw"));
+    EXPECT_FALSE(Has("wait 600"));
 }
 
 TEST_F(ScreenCapture, AKeyboardAlreadyOpenIsLeftOpen) {
-    keyboard.open = true;
-    platform.answer = SaveChoice{"C:\\a\\b", 1};
+    keyboardOpen = true;
+    answer = SaveChoice{"C:\\a\\b", 1};
     Run();
-    EXPECT_FALSE(log.Has("keyboard open"));
-    EXPECT_FALSE(log.Has("keyboard close"));
-    EXPECT_TRUE(keyboard.open);
+    EXPECT_FALSE(Has("keyboard open"));
+    EXPECT_FALSE(Has("keyboard close"));
+    EXPECT_TRUE(keyboardOpen);
 
-    log.lines.clear();
-    platform.answer.reset();
+    lines.clear();
+    answer.reset();
     Run();
-    EXPECT_FALSE(log.Has("keyboard close"));
-    EXPECT_FALSE(log.Has("wait 400"));
+    EXPECT_FALSE(Has("keyboard close"));
+    EXPECT_FALSE(Has("wait 400"));
 }
 
 TEST_F(ScreenCapture, AKeyboardThatNeverAppearsIsWaitedForBoundedly) {
-    keyboard.appearsWhenStarted = false;
-    const uint64_t start = clock.NowMs();
+    keyboardAppears = false;
+    const uint64_t start = NowMs();
     Run();
-    const uint64_t waited = clock.NowMs() - start;
+    const uint64_t waited = NowMs() - start;
     EXPECT_GE(waited, kKeyboardWaitLimitMs);
     EXPECT_LT(waited, kKeyboardWaitLimitMs + 1000);
-    EXPECT_TRUE(log.Has("dialog")) << "the dialog still comes up";
+    EXPECT_EQ(flagsDuringDialog, 11) << "the dialog still comes up";
 }
 
 TEST_F(ScreenCapture, BoardOffRepaintsNothingBeforeTheGrab) {
-    platform.answer = SaveChoice{"C:\\a\\b", 1};
+    answer = SaveChoice{"C:\\a\\b", 1};
     Run();
     for (const char* line :
          {"repaint", "replay desktop", "replay tool", "notice 0", "notice 1", "refresh off"})
-        EXPECT_FALSE(log.Has(line)) << line;
+        EXPECT_FALSE(Has(line)) << line;
 }
 
 TEST_F(ScreenCapture, BoardOnReplaysTheStrokesBeforeTheGrabAndTellsTheTool) {
-    toolbar.board = true;
+    board = true;
     Run();
     const std::vector<std::string> desktop{"action on",      "hide",        "wait 100", "notice 0",
                                            "wait 300",       "refresh off", "repaint",  "wait 100",
@@ -314,15 +262,15 @@ TEST_F(ScreenCapture, BoardOnReplaysTheStrokesBeforeTheGrabAndTellsTheTool) {
                                            "notice 1",       "show"};
     EXPECT_EQ(Before("keyboard open"), desktop);
 
-    log.lines.clear();
-    platform.captureToolDrawing = true;
+    lines.clear();
+    toolDrawing = true;
     Run();
     const std::vector<std::string> tool{"action on", "hide",        "wait 100",    "notice 0",
                                         "wait 300",  "refresh off", "replay tool", "refresh on",
                                         "wait 500",  "grab",        "notice 1",    "show"};
     EXPECT_EQ(Before("keyboard open"), tool);
 
-    log.lines.clear();
+    lines.clear();
     cleanPending = true;
     Run();
     const std::vector<std::string> clean{"action on", "hide", "wait 100", "notice 0",

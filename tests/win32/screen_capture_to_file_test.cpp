@@ -287,5 +287,22 @@ TEST(CaptureImageSave, AnOddWidthIsSavedWithoutSkew) {
                 << x << "," << y;
 }
 
+TEST(SystemOnScreenKeyboard, RestoresAnOpenKeyboardAndAsksItToEnd) {
+    SystemOnScreenKeyboard system;
+    {
+        KeyboardWindow keyboard;
+        ShowWindow(keyboard.hwnd, SW_MINIMIZE);
+        ASSERT_TRUE(system.IsOpen());
+        system.Open();
+        EXPECT_FALSE(IsIconic(keyboard.hwnd)) << "brought back, not started again";
+        system.Close();
+        MSG msg;
+        while (PeekMessageA(&msg, keyboard.hwnd, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        EXPECT_EQ(KeyboardWindow::destroyRequests, 1);
+    }
+    EXPECT_FALSE(system.IsOpen());
+    system.Close();  // nothing to close: nothing happens
+}
+
 }  // namespace
 }  // namespace halvertone
