@@ -14,22 +14,14 @@ namespace {
 
 using namespace pen_menu;
 
-class ScriptedColourDialog final : public ColourDialog {
+// A dialog that answers as the test says and remembers what it was opened on.
+template <typename Port, typename Value>
+class ScriptedDialog final : public Port {
   public:
-    std::optional<uint32_t> answer;
-    std::vector<uint32_t> openedWith;
-    std::optional<uint32_t> Choose(uint32_t initial) override {
+    std::optional<Value> answer;
+    std::vector<Value> openedWith;
+    std::optional<Value> Choose(Value initial) override {
         openedWith.push_back(initial);
-        return answer;
-    }
-};
-
-class ScriptedWidthPicker final : public LineWidthPicker {
-  public:
-    std::optional<int32_t> answer;
-    std::vector<int32_t> openedWith;
-    std::optional<int32_t> Choose(int32_t current) override {
-        openedWith.push_back(current);
         return answer;
     }
 };
@@ -44,8 +36,8 @@ struct Menus {
     }
     PenAttributes pen;
     SharedValue<int32_t> transparency{0};
-    ScriptedColourDialog colours;
-    ScriptedWidthPicker widths;
+    ScriptedDialog<ColourDialog, uint32_t> colours;
+    ScriptedDialog<LineWidthPicker, int32_t> widths;
     PenMenuChoices choices{pen, transparency, colours, widths};
 };
 

@@ -18,6 +18,7 @@
 #include "scratch_directory.h"
 #include "screen_readback.h"
 #include "test_language.h"
+#include "test_window.h"
 
 namespace halvertone {
 namespace {
@@ -60,17 +61,9 @@ ItemInfo Item(HMENU menu, UINT pos) {
 class MenuOwner {
   public:
     explicit MenuOwner(PenMenus& menus) {
-        static bool registered = [] {
-            WNDCLASSA wc{};
-            wc.lpfnWndProc = Proc;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = "PenMenusTestOwner";
-            return RegisterClassA(&wc) != 0;
-        }();
-        (void)registered;
         active_ = &menus;
-        hwnd = CreateWindowExA(WS_EX_TOPMOST, "PenMenusTestOwner", "", WS_POPUP | WS_VISIBLE, 0, 0,
-                               20, 20, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        hwnd = testing::CreateTestWindow("PenMenusTestOwner", Proc, WS_VISIBLE, WS_EX_TOPMOST,
+                                         {0, 0, 20, 20});
         SetForegroundWindow(hwnd);
     }
     ~MenuOwner() {

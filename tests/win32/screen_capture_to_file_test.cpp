@@ -3,15 +3,6 @@
 // in the format of the filter entry.
 #include "annotation/win32/screen_capture_to_file.h"
 
-#include <objidl.h>
-#include <windows.h>
-// GDI+ needs the min/max that NOMINMAX removes.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,10 +16,12 @@ using std::min;
 #include "platform/sim/recording_message_box.h"
 #include "platform/sim/virtual_clock.h"
 #include "platform/tool_mode.h"
+#include "platform/win32/gdiplus_headers.h"
 #include "platform/win32/system_on_screen_keyboard.h"
 #include "scratch_directory.h"
 #include "shell/modal_ui.h"
 #include "test_language.h"
+#include "test_window.h"
 
 namespace halvertone {
 namespace {
@@ -58,17 +51,8 @@ class RecordingToolbar final : public ToolbarForCapture {
 class KeyboardWindow {
   public:
     KeyboardWindow() {
-        static bool registered = [] {
-            WNDCLASSA wc{};
-            wc.lpfnWndProc = Proc;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = kOnScreenKeyboardClass;
-            return RegisterClassA(&wc) != 0;
-        }();
-        (void)registered;
         destroyRequests = 0;
-        hwnd = CreateWindowExA(0, kOnScreenKeyboardClass, "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
+        hwnd = testing::CreateTestWindow(kOnScreenKeyboardClass, Proc, 0, 0, {0, 0, 10, 10});
     }
     ~KeyboardWindow() { DestroyWindow(hwnd); }
     KeyboardWindow(const KeyboardWindow&) = delete;
