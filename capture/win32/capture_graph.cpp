@@ -6,6 +6,7 @@
 
 #include "capture/device_path_match.h"
 #include "capture/win32/grabber_callback.h"
+#include "platform/win32/start_program.h"
 
 // The sample grabber and null renderer of qedit.dll; the ids live in libstrmiids.
 extern "C" const CLSID CLSID_SampleGrabber;
@@ -61,15 +62,7 @@ void RegisterQedit() {
     if (n == 0 || n >= MAX_PATH) return;
     char cmd[MAX_PATH + 64];
     std::snprintf(cmd, sizeof cmd, "regsvr32 /s %s\\qedit.dll", dir);
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESHOWWINDOW;
-    si.wShowWindow = SW_HIDE;
-    PROCESS_INFORMATION pi{};
-    if (CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    }
+    win32::StartProgram(cmd, SW_HIDE);
 }
 
 }  // namespace

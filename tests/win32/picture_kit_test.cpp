@@ -11,9 +11,9 @@ using std::min;
 #include <gdiplus.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
+#include "file_tool.h"
 #include "kit_test_support.h"
 #include "platform/sim/recording_message_box.h"
 #include "support/temp_dir.h"
@@ -22,50 +22,6 @@ namespace halvertone {
 namespace {
 
 namespace pk = kits::picture_kit;
-
-// The Linux path of a file, so that a Linux tool can look at it.
-std::string UnixPath(const std::string& windowsPath) {
-    using Fn = char* (*)(const wchar_t*);
-    const auto toUnix = reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (!toUnix) return {};
-    std::wstring wide(windowsPath.begin(), windowsPath.end());
-    char* unixPath = toUnix(wide.c_str());
-    if (!unixPath) return {};
-    std::string out = unixPath;
-    HeapFree(GetProcessHeap(), 0, unixPath);
-    return out;
-}
-
-// What `file -b` says about a file; empty when the tool could not be run. Wine starts Linux
-// programs but does not hand them our pipes, so a shell writes the answer to a file.
-std::string FileToolSays(const std::string& windowsPath) {
-    const std::string answerPath = windowsPath + ".says";
-    const std::string unixPath = UnixPath(windowsPath), unixAnswer = UnixPath(answerPath);
-    if (unixPath.empty() || unixAnswer.empty()) return {};
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    std::string command =
-        "/bin/sh -c \"/usr/bin/file -b '" + unixPath + "' > '" + unixAnswer + "'\"";
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi))
-        return {};
-    CloseHandle(pi.hProcess);  // not a process Wine can wait for: poll for the finished line
-    CloseHandle(pi.hThread);
-    std::string out;
-    for (int tries = 0; tries < 200 && (out.empty() || out.back() != '\n'); ++tries) {
-        Sleep(50);
-        out.clear();
-        if (FILE* f = std::fopen(answerPath.c_str(), "rb")) {
-            char buffer[512];
-            size_t n = 0;
-            while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) out.append(buffer, n);
-            std::fclose(f);
-        }
-    }
-    return out;
-}
 
 class PictureKit : public ::testing::Test {
   protected:
@@ -124,7 +80,7 @@ TEST_F(PictureKit, SavesAllFourFormats) {
             Entry<pk::SaveImageFn>(pk::kSaveImage)(path.c_str(), c.format, quality, image, 0, 0), 1)
             << c.name;
         EXPECT_EQ(dir_.Read(c.name).substr(0, c.magic.size()), c.magic) << c.name;
-        const std::string says = FileToolSays(path);
+        const std::string says = testing::FileToolSays(path);
         EXPECT_NE(says.find(c.fileSays), std::string::npos) << c.name << ": " << says;
         EXPECT_NE(says.find(c.size), std::string::npos) << c.name << ": " << says;
     }
