@@ -2,10 +2,11 @@
 # One scripted lesson with the built program, inside a running Wine session (see
 # wine-session.sh): lays out a program directory with the synthetic camera (slightly tilted,
 # with lens distortion) steered live by the virtual user, plays the lesson and turns its
-# screenshots into PNG files. Usage: lesson.sh WINDOWS_BUILD_DIR NATIVE_PROBE OUTPUT_DIR
+# screenshots into PNG files. Usage: lesson.sh WINDOWS_BUILD_DIR OUTPUT_DIR
 # Exits non-zero when a step failed.
 set -euo pipefail
-build=$1 probe=$2 out=$3
+build=$1 out=$2
+rm -rf "$out/program" "$out"/*.png "$out"/*.ppm
 mkdir -p "$out/program"
 cp -r "$build/program/." "$out/program/"
 screen=$(xdpyinfo | awk '/dimensions:/ && !seen {print $2; seen = 1}')
@@ -19,8 +20,6 @@ Cursor Log=cursor.log
 K1=-0.05
 Tilt=0.05
 INI
-# A first calibration so the pen can reach the tray menu; the lesson calibrates again.
-"$probe" simcalibrate --dir "$out/program" --screen "$screen" >/dev/null
 
 set +e
 timeout 240 "$build/wine-run.sh" "$build/tools/lesson/halvertone-lesson.exe" \

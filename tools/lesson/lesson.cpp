@@ -6,6 +6,10 @@
 #include <utility>
 
 #include "calibration/target_layout.h"
+#include "platform/ini_file_store.h"
+#include "platform/sim/perfect_calibration.h"
+#include "shell/settings_loader.h"
+#include "shell/simulation_settings.h"
 #include "tools/lesson/ink_check.h"
 
 namespace halvertone::lesson {
@@ -159,8 +163,23 @@ bool Lesson::TrayCommand(int group) {
     return true;
 }
 
+bool Lesson::StoreFirstCalibration(int w, int h) {
+    const DirectorySettings loaded = LoadSettingsForDirectory(paths_.programDirectory);
+    if (!loaded.settingsFileFound) return false;
+    IniFileStore file(loaded.settingsFilePath);
+    const Settings& s = loaded.settings;
+    return sim::StorePerfectCalibration(
+        file, ReadSimulationSettings(file),
+        TargetGeometry{s.calibrationSize, s.calibrationShiftX, s.calibrationShiftY, w, h});
+}
+
 bool Lesson::Start() {
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    // The camera was calibrated once before this lesson, so the pen reaches the tray menu.
+    if (!StoreFirstCalibration(w, h)) {
+        Note("no Setting.ini with a usable SIMULATION section");
+        return false;
+    }
     if (!board_.Open(RECT{w / 2 - 60, h - 170, w / 2 + 60, h - 130})) Note("no whiteboard");
     const std::string exe = paths_.programDirectory + "halvertone.exe";
     STARTUPINFOA si{};

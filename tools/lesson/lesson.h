@@ -32,6 +32,7 @@ class Lesson {
     int Run();
 
   private:
+    bool StoreFirstCalibration(int screenWidth, int screenHeight);
     bool Start();
     bool Calibrate();
     bool MouseClick();
