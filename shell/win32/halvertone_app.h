@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "annotation/win32/draw_toolbar_dlg.h"
 #include "calibration/calibration_procedure.h"
 #include "calibration/pixel_rect.h"
 #include "calibration/screen_mapping.h"
@@ -64,6 +65,7 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     KitModules kits;
 
     CHalvertoneDlg* MainWindow() const { return mainWindow_; }
+    CDrawToolbarDlg* Toolbar() const { return toolbar_; }
 
     // AutomationHost
     void LockApp() override;
@@ -83,6 +85,7 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     void MakeCalibration();
     void BuildTable(int flag);
     void SystemAbout();
+    bool CreateToolbar();
     std::string LanguageText(const std::string& section, const std::string& key);
 
     HINSTANCE instance_ = nullptr;
@@ -101,6 +104,7 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     // Windows and what hangs on them: allocated once, never freed (the workers use them
     // until the process ends).
     CHalvertoneDlg* mainWindow_ = nullptr;
+    CDrawToolbarDlg* toolbar_ = nullptr;
     ProjectionMethodWindow* methodWindow_ = nullptr;
     ScreenTargetPainter* painter_ = nullptr;
     MessageBeeper* beeper_ = nullptr;

@@ -12,8 +12,10 @@ InputSink& ChooseInput(InputSink& system, std::unique_ptr<CursorLogSink>& loggin
 
 TrackingEngine::TrackingEngine(const Settings& settings, const ScreenMetrics& screen,
                                const ScreenMapping& mapping, HWND mainWindow,
-                               const std::string& cursorLogPath)
-    : cursorLog_(cursorLogPath.empty() ? std::ofstream() : std::ofstream(cursorLogPath)),
+                               const std::string& cursorLogPath, ToolbarView& toolbar,
+                               SharedValue<int32_t>& toolMode)
+    : toolbar(toolbar),
+      cursorLog_(cursorLogPath.empty() ? std::ofstream() : std::ofstream(cursorLogPath)),
       loggingInput_(cursorLog_.is_open()
                         ? std::make_unique<CursorLogSink>(systemInput_, cursor, clock, cursorLog_)
                         : nullptr),
@@ -23,9 +25,7 @@ TrackingEngine::TrackingEngine(const Settings& settings, const ScreenMetrics& sc
                              MouseOutput{input, cursor, screen, clock}}),
       workers(ToolWorkersContext{flags, running, state, checkEnvironment, ring, settings, toolMutex,
                                  threads, toolbar, mouse, pen, eraser}),
-      starter(ToolStarterContext{flags, state, toolbar.toolMode, workers, ring, clock}),
-      holdTimer(state, toolbar, input, cursor) {
-    toolbar.Attach(starter);
-}
+      starter(ToolStarterContext{flags, state, toolMode, workers, ring, clock}),
+      holdTimer(state, toolbar, input, cursor) {}
 
 }  // namespace halvertone

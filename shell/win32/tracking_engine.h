@@ -12,12 +12,12 @@
 #include "calibration/screen_mapping.h"
 #include "capture/frame_ring.h"
 #include "platform/clock.h"
+#include "platform/toolbar_view.h"
 #include "platform/win32/named_mutex.h"
 #include "platform/win32/send_input_sink.h"
 #include "platform/win32/system_cursor.h"
 #include "platform/win32/window_timer.h"
 #include "platform/win32/worker_thread_starter.h"
-#include "shell/absent_toolbar.h"
 #include "shell/screen_metrics.h"
 #include "shell/settings.h"
 #include "tracking/check_environment.h"
@@ -36,9 +36,11 @@ namespace halvertone {
 class TrackingEngine {
   public:
     // `mainWindow` carries the hold timer. With a non-empty `cursorLogPath` every synthetic
-    // mouse event is followed by a line of the cursor's position in that file.
+    // mouse event is followed by a line of the cursor's position in that file. `toolbar` is the
+    // drawing toolbar and `toolMode` its ToolMode, which the start operations write.
     TrackingEngine(const Settings& settings, const ScreenMetrics& screen,
-                   const ScreenMapping& mapping, HWND mainWindow, const std::string& cursorLogPath);
+                   const ScreenMapping& mapping, HWND mainWindow, const std::string& cursorLogPath,
+                   ToolbarView& toolbar, SharedValue<int32_t>& toolMode);
     TrackingEngine(const TrackingEngine&) = delete;
     TrackingEngine& operator=(const TrackingEngine&) = delete;
 
@@ -51,7 +53,7 @@ class TrackingEngine {
     win32::NamedMutex toolMutex{win32::kToolModeMutexName};
     win32::WorkerThreadStarter threads;
     win32::SystemCursor cursor;
-    AbsentToolbar toolbar;
+    ToolbarView& toolbar;
 
   private:
     win32::SendInputSink systemInput_;
