@@ -24,7 +24,7 @@ constexpr int kKeyboard = 1083, kRedraw = 1082, kBoard = 1090;
 std::string Settings(int side, int penButtonMode, const std::string& simulation = "") {
     return "[SETTING]\r\nPID=\r\nVID=\r\nSIDE=" + std::to_string(side) +
            "\r\nPen Button Mode=" + std::to_string(penButtonMode) +
-           "\r\n[SIMULATION]\r\nCamera=1\r\n" + simulation;
+           "\r\n[SIMULATION]\r\nCamera=1\r\nCamera Log=camera.log\r\n" + simulation;
 }
 
 HWND ToolbarOf(DWORD pid) {
@@ -36,6 +36,17 @@ HWND ToolbarOf(DWORD pid) {
 HWND VisibleToolbar(DWORD pid) {
     HWND w = ToolbarOf(pid);
     return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+// The toolbar once its initialisation has ended: it flashes up during the layout and hides
+// again for the environment check; the notification icon is its last step.
+HWND ReadyToolbar(const ProgramCopy& copy, DWORD pid) {
+    return WaitForWindow(
+        [&]() -> HWND {
+            if (copy.Read("camera.log").find(" icon ") == std::string::npos) return nullptr;
+            return VisibleToolbar(pid);
+        },
+        12000);
 }
 
 RECT WorkArea() {
@@ -102,7 +113,7 @@ TEST(ToolbarProgram, DocksOnEitherSideWithTheScreensIconsAndTheBoardButtonTrimme
     for (int side : {0, 1}) {
         ProgramCopy copy(Settings(side, 1));
         const DWORD pid = copy.Start(kProgram, "");
-        HWND toolbar = WaitForWindow([&] { return VisibleToolbar(pid); }, 10000);
+        HWND toolbar = ReadyToolbar(copy, pid);
         ASSERT_NE(toolbar, nullptr) << "no toolbar on side " << side;
         EXPECT_TRUE(DockedOn(toolbar, side)) << "side " << side;
         const RECT r = RectOf(toolbar);
@@ -138,7 +149,7 @@ TEST(ToolbarProgram, DocksOnEitherSideWithTheScreensIconsAndTheBoardButtonTrimme
 TEST(ToolbarProgram, RealClicksSwitchTheSideAndChooseTools) {
     ProgramCopy copy(Settings(1, 0), 30000);
     const DWORD pid = copy.Start(kProgram, "");
-    HWND toolbar = WaitForWindow([&] { return VisibleToolbar(pid); }, 10000);
+    HWND toolbar = ReadyToolbar(copy, pid);
     ASSERT_NE(toolbar, nullptr);
     ASSERT_TRUE(DockedOn(toolbar, 1));
     // "Pen Button Mode" 0: without the capture tool's own board button it is trimmed too.
@@ -174,7 +185,7 @@ TEST(ToolbarProgram, RealClicksSwitchTheSideAndChooseTools) {
 TEST(ToolbarProgram, BoardButtonStartsAndClosesTheCaptureToolInPenButtonMode2) {
     ProgramCopy copy(Settings(0, 2), 30000);
     const DWORD pid = copy.Start(kProgram, "");
-    HWND toolbar = WaitForWindow([&] { return VisibleToolbar(pid); }, 10000);
+    HWND toolbar = ReadyToolbar(copy, pid);
     ASSERT_NE(toolbar, nullptr);
     ASSERT_TRUE(DockedOn(toolbar, 0));
     // The capture tool's own board button stays in the window.
@@ -232,7 +243,7 @@ TEST(ToolbarProgram, WatchdogHidesTheToolbarWhenTheCameraStopsAndTheReconnectRes
     ProgramCopy copy(
         Settings(1, 1, "Unplug At=4000\r\nReplug At=7500\r\nCamera Log=camera.log\r\n"), 30000);
     const DWORD pid = copy.Start(kProgram, "");
-    HWND toolbar = WaitForWindow([&] { return VisibleToolbar(pid); }, 10000);
+    HWND toolbar = ReadyToolbar(copy, pid);
     ASSERT_NE(toolbar, nullptr);
 
     int unplug = -1, lost = -1;
