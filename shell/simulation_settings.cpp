@@ -15,6 +15,16 @@ double ReadNumber(ProfileStore& ini, const char* key, double lo, double hi) {
     return v;
 }
 
+// A time in milliseconds, 0 .. one day; anything else (or nothing) is -1.
+int32_t ReadTime(ProfileStore& ini, const char* key) {
+    constexpr int32_t kDayMs = 24 * 60 * 60 * 1000;
+    const std::string text = ini.GetString(kSimulationSection, key, "", 64);
+    char* end = nullptr;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || v < 0 || v > kDayMs) return -1;
+    return static_cast<int32_t>(v);
+}
+
 }  // namespace
 
 SimulationSettings ReadSimulationSettings(ProfileStore& ini) {
@@ -23,8 +33,11 @@ SimulationSettings ReadSimulationSettings(ProfileStore& ini) {
     s.penScript = ini.GetString(kSimulationSection, "Pen Script", "", 260);
     s.livePen = ini.GetInt(kSimulationSection, "Live Pen", 0) == 1;
     s.cursorLog = ini.GetString(kSimulationSection, "Cursor Log", "", 260);
+    s.cameraLog = ini.GetString(kSimulationSection, "Camera Log", "", 260);
     s.k1 = ReadNumber(ini, "K1", -0.5, 0.5);
     s.tilt = ReadNumber(ini, "Tilt", -0.3, 0.3);
+    s.unplugAtMs = ReadTime(ini, "Unplug At");
+    s.replugAtMs = ReadTime(ini, "Replug At");
     return s;
 }
 

@@ -4,7 +4,10 @@
 // changes: "Camera" = 1 replaces the real camera, "Pen Script" names the virtual pen's timeline
 // (relative to the program directory), "Cursor Log" a file that receives "t x y" lines of the
 // cursor after every synthetic mouse event, "K1" and "Tilt" shape the camera's view, "Live Pen"
-// = 1 lets another process steer the pen instead of the script.
+// = 1 lets another process steer the pen instead of the script, "Unplug At" and "Replug At"
+// take the camera away and give it back, "Camera Log" notes it and what the notification icon
+// shows.
+#include <cstdint>
 #include <string>
 
 #include "platform/profile_store.h"
@@ -18,8 +21,15 @@ struct SimulationSettings {
     std::string penScript;  // relative to the program directory; empty: the pen stays up
     bool livePen = false;   // the pen is steered through the live-pen mapping
     std::string cursorLog;  // relative to the program directory; empty: no log
-    double k1 = 0;          // radial lens distortion, negative = barrel
-    double tilt = 0;        // keystone of the view, -0.3 .. 0.3 (fraction of the frame)
+    // Receives "t unplug", "t replug" and "t icon <tooltip>" lines when the synthetic camera is
+    // taken away or given back and when the notification icon changes.
+    std::string cameraLog;
+    double k1 = 0;    // radial lens distortion, negative = barrel
+    double tilt = 0;  // keystone of the view, -0.3 .. 0.3 (fraction of the frame)
+    // Milliseconds after the camera's start when it vanishes from the bus ("Unplug At") and
+    // comes back ("Replug At"); -1: never.
+    int32_t unplugAtMs = -1;
+    int32_t replugAtMs = -1;
 };
 
 // Unreadable or out-of-range numbers give the defaults.

@@ -109,7 +109,6 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     context.screen = &screen;
     context.mapping = &mapping;
     context.simulation = simulation_;
-    context.strokeKit = kits.stroke.table;
     context.command = [this](int id) { return OnCommand(id); };
     context.rebuildForDisplay = [this] {
         TableBuilder builder(settings, screen, mapping);
@@ -118,21 +117,73 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
                 [] {
                     return ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
                 },
-                nullptr},
+                [this] {
+                    if (toolbar_) toolbar_->LayOut();
+                }},
             screen, builder);
     };
     context.systemAbout = [this] { SystemAbout(); };
+    // The toolbar's state exists before the main window: the trackers read it from the start.
+    toolbar_ = new CDrawToolbarDlg;
+    context.toolbar = toolbar_;
+    context.toolMode = &toolbar_->toolMode;
+    context.ink = InkLinks{toolbar_,
+                           &toolbar_->pen,
+                           &toolbar_->cleanPending,
+                           &toolbar_->captureTool,
+                           [toolbar = toolbar_] { return toolbar->BoardOn(); },
+                           kits.stroke.table};
     mainWindow_ = new CHalvertoneDlg(std::move(context));
     if (!mainWindow_->Create()) return false;
 
     BuildTable(0);
 
-    // Until the drawing toolbar exists, start-up selects the mouse tool itself.
-    mainWindow_->Engine().starter.StartMouse();
-
     MakeCalibration();
+    // The toolbar's initialisation selects the mouse tool and runs the environment check.
+    if (!CreateToolbar()) return false;
     methodWindow_->Create(instance_, procedure_->MethodDialog());
     return true;
+}
+
+bool CHalvertoneApp::CreateToolbar() {
+    TrackingEngine& engine = mainWindow_->Engine();
+    DrawToolbarContext c;
+    c.resources = instance_;
+    c.programDirectory = ProgramDirectory;
+    c.settings = &settings;
+    c.settingsFile = settingsIni_.get();
+    c.screen = &screen;
+    c.starter = &engine.starter;
+    c.checkEnvironment = &engine.checkEnvironment;
+    c.ring = &engine.ring;
+    c.clock = &engine.clock;
+    c.repainter = repainter_;
+    c.desktopStrokes = &engine.ink.lists.DesktopStrokes;
+    c.captureToolStrokes = &engine.ink.lists.CaptureToolStrokes;
+    c.redraw = &engine.ink.redraw;
+    c.text = [this](const std::string& section, const std::string& key) {
+        return LanguageText(section, key);
+    };
+    c.camera.reconnect = [this] { return mainWindow_ && mainWindow_->Reconnect(); };
+    c.camera.showIcon = [this](bool connected) {
+        if (mainWindow_) mainWindow_->ShowCameraIcon(connected);
+    };
+    c.camera.turnImage = [this] {
+        KsRegisterBridge bridge(mainWindow_->CaptureDevice());
+        SendCameraImageTurn(bridge, settings.flip);
+    };
+    c.camera.orientationError = [this] {
+        return procedure_ && procedure_->State().orientationError.load();
+    };
+    c.camera.showMainWindow = [this] {
+        if (mainWindow_) ShowWindow(mainWindow_->Handle(), SW_SHOW);
+    };
+    c.exit = [this] { Exit(); };
+    actions_ = new ToolbarActionSet(ToolbarActionParts{instance_, c.text, &settings, &screen,
+                                                       kits.picture.table, toolbar_, &engine.ink,
+                                                       &engine.clock});
+    c.actions = actions_->Actions();
+    return toolbar_->Create(std::move(c));
 }
 
 void CHalvertoneApp::ReadScreenMetrics() {
@@ -269,7 +320,7 @@ void CHalvertoneApp::Exit() {
     }
     const bool connected = CameraConnected() != 0;
     if (connected) controller_->SavePenSettings();
-    // The drawing toolbar's timers 809, 1301 and 4369 are killed here once it exists.
+    if (toolbar_) toolbar_->StopTimers();
     if (mainWindow_) {
         mainWindow_->Tray().ShowIcon(-1);
         if (TrackingEngine* engine = mainWindow_->EngineIfMade()) {
@@ -281,7 +332,7 @@ void CHalvertoneApp::Exit() {
     if (connected)
         PostMessageA(HWND_BROADCAST, RegisterWindowMessageA(kScreenDrawMessageName),
                      screen_draw::kClose, 0);
-    // ...and the toolbar is destroyed here.
+    if (toolbar_) toolbar_->Destroy();
     PostQuitMessage(0);
     ModalUiActive() = 0;
 }
@@ -319,17 +370,13 @@ void CHalvertoneApp::RepaintDesktop() {
 }
 
 PenSettings CHalvertoneApp::CurrentPen() {
-    TrackingEngine* engine = mainWindow_ ? mainWindow_->EngineIfMade() : nullptr;
-    if (!engine)
+    if (!toolbar_)
         return PenSettings{settings.penColor, settings.penWidth, settings.transparency != 0};
-    const PenAttributes& pen = engine->ink.pen;
-    return PenSettings{pen.colour, pen.width, pen.highlighter};
+    return PenSettings{toolbar_->pen.colour, toolbar_->pen.width, toolbar_->pen.highlighter};
 }
 
 void CHalvertoneApp::StartToolbarTimer(uint32_t timerId, uint32_t elapseMs) {
-    // The main window stands in for the toolbar: only its reconnect matters here.
-    if (mainWindow_ && timerId == CHalvertoneDlg::kReconnectTimer)
-        SetTimer(mainWindow_->Handle(), timerId, elapseMs, nullptr);
+    if (toolbar_) toolbar_->StartTimer(timerId, elapseMs);
 }
 
 }  // namespace halvertone

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "annotation/win32/draw_toolbar_dlg.h"
 #include "calibration/calibration_procedure.h"
 #include "calibration/pixel_rect.h"
 #include "calibration/screen_mapping.h"
@@ -26,6 +27,7 @@
 #include "shell/win32/halvertone_dlg.h"
 #include "shell/win32/kit_loader.h"
 #include "shell/win32/registry_settings.h"
+#include "shell/win32/toolbar_actions.h"
 #include "tracking/calibration_hookup.h"
 
 namespace halvertone {
@@ -64,6 +66,7 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     KitModules kits;
 
     CHalvertoneDlg* MainWindow() const { return mainWindow_; }
+    CDrawToolbarDlg* Toolbar() const { return toolbar_; }
 
     // AutomationHost
     void LockApp() override;
@@ -83,6 +86,7 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     void MakeCalibration();
     void BuildTable(int flag);
     void SystemAbout();
+    bool CreateToolbar();
     std::string LanguageText(const std::string& section, const std::string& key);
 
     HINSTANCE instance_ = nullptr;
@@ -101,6 +105,8 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     // Windows and what hangs on them: allocated once, never freed (the workers use them
     // until the process ends).
     CHalvertoneDlg* mainWindow_ = nullptr;
+    CDrawToolbarDlg* toolbar_ = nullptr;
+    ToolbarActionSet* actions_ = nullptr;
     ProjectionMethodWindow* methodWindow_ = nullptr;
     ScreenTargetPainter* painter_ = nullptr;
     MessageBeeper* beeper_ = nullptr;

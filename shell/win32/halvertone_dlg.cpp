@@ -79,10 +79,9 @@ BOOL CHalvertoneDlg::OnInitDialog() {
     // The tool-mode mutex and the whole road of a frame.
     engine_ = std::make_unique<TrackingEngine>(
         *c_.settings, *c_.screen, *c_.mapping, hwnd_,
-        c_.simulation.cursorLog.empty()
-            ? std::string()
-            : ProgramFile(c_.programDirectory, c_.simulation.cursorLog),
-        c_.strokeKit);
+        c_.simulation.cursorLog.empty() ? std::string()
+                                        : ProgramFile(c_.programDirectory, c_.simulation.cursorLog),
+        *c_.toolbar, *c_.toolMode, c_.ink);
 
     const std::string about = ReadText(*c_.language, TextId::kMenuAboutSystemMenu);
     if (!about.empty()) {
@@ -145,19 +144,31 @@ void CHalvertoneDlg::AddTrayIcons() {
     tray_.ShowIcon(connectedIcon_);
 }
 
-void CHalvertoneDlg::ShowIconFor(bool connected) {
+void CHalvertoneDlg::ShowCameraIcon(bool connected) {
     tray_.ShowIcon(connected ? connectedIcon_ : disconnectedIcon_);
+    NoteCamera(std::string("icon ") + tray_.TipText());
+}
+
+void CHalvertoneDlg::NoteCamera(const std::string& what) {
+    if (!cameraLog_.is_open() || !engine_) return;
+    cameraLog_ << engine_->clock.NowMs() << ' ' << what << '\n' << std::flush;
 }
 
 void CHalvertoneDlg::StartCamera() {
     GrabberCallback::Instance().SetRing(&engine_->ring);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (c_.simulation.camera) {
+        if (!c_.simulation.cameraLog.empty())
+            cameraLog_.open(ProgramFile(c_.programDirectory, c_.simulation.cameraLog));
         synthetic_ = MakeSimulatedCamera(c_.simulation, c_.programDirectory, c_.screen->width,
                                          c_.screen->height, engine_->clock);
         synthetic_->Start();
         engine_->ring.ClearFrameArrived();
         CameraConnected() = 1;
+        if (c_.simulation.unplugAtMs >= 0)
+            SetTimer(hwnd_, kUnplugTimer, static_cast<UINT>(c_.simulation.unplugAtMs), nullptr);
+        if (c_.simulation.replugAtMs >= 0)
+            SetTimer(hwnd_, kReplugTimer, static_cast<UINT>(c_.simulation.replugAtMs), nullptr);
         return;
     }
     const HRESULT hr = graph_.Build(true, CameraIdsFrom(*c_.settings),
@@ -166,15 +177,14 @@ void CHalvertoneDlg::StartCamera() {
     engine_->ring.ClearFrameArrived();
     Sleep(kCameraSettleMs);
     CameraConnected() = hr == 0 ? 1 : 0;
-    if (hr != 0) ShowIconFor(false);
+    if (hr != 0) ShowCameraIcon(false);
 }
 
-void CHalvertoneDlg::Reconnect() {
-    if (synthetic_) return;
-    const HRESULT hr = graph_.Build(false, CameraIdsFrom(*c_.settings), std::string(),
-                                    GetDlgItem(hwnd_, kVideoAreaId));
-    CameraConnected() = hr == 0 ? 1 : 0;
-    ShowIconFor(hr == 0);
+bool CHalvertoneDlg::Reconnect() {
+    // The synthetic camera comes back when it is plugged in again.
+    if (synthetic_) return synthetic_->Plugged();
+    return graph_.Build(false, CameraIdsFrom(*c_.settings), std::string(),
+                        GetDlgItem(hwnd_, kVideoAreaId)) == 0;
 }
 
 void CHalvertoneDlg::StopFrames() {
@@ -251,10 +261,13 @@ INT_PTR CHalvertoneDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return FALSE;
         case WM_TIMER:
             if (wp == HoldTimer::kId && engine_) engine_->holdTimer.Tick();
-            if (wp == kReconnectTimer) {
-                KillTimer(hwnd_, kReconnectTimer);
-                Reconnect();
-                ModalUiActive() = 0;
+            if ((wp == kUnplugTimer || wp == kReplugTimer) && synthetic_) {
+                KillTimer(hwnd_, wp);
+                if (wp == kUnplugTimer)
+                    synthetic_->Unplug();
+                else
+                    synthetic_->Replug();
+                NoteCamera(wp == kUnplugTimer ? "unplug" : "replug");
             }
             return TRUE;
         case WM_DISPLAYCHANGE:

@@ -5,6 +5,7 @@
 // windows.h first
 #include <oleauto.h>
 
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 #include "capture/win32/capture_graph.h"
 #include "platform/profile_store.h"
 #include "platform/sim/synthetic_camera.h"
+#include "platform/toolbar_view.h"
 #include "shell/screen_metrics.h"
 #include "shell/settings.h"
 #include "shell/simulation_settings.h"
@@ -29,13 +31,16 @@ struct MainWindowContext {
     const ScreenMetrics* screen = nullptr;
     const ScreenMapping* mapping = nullptr;
     SimulationSettings simulation;
-    kits::KitFunction* strokeKit = nullptr;  // the stroke library's table, null without it
+    InkLinks ink;  // the drawing toolbar's pen and flags, and the stroke library
     // Commands of the menu and the tray, routed to the application; true when handled.
     std::function<bool(int id)> command;
     // Screen metrics and table again after a display change (the tools are stopped).
     std::function<void()> rebuildForDisplay;
     // The About box from the system menu.
     std::function<void()> systemAbout;
+    // The drawing toolbar as the trackers see it, and its ToolMode.
+    ToolbarView* toolbar = nullptr;
+    SharedValue<int32_t>* toolMode = nullptr;
 };
 
 class CHalvertoneDlg {
@@ -48,9 +53,9 @@ class CHalvertoneDlg {
     static constexpr UINT kSystemAboutId = 16;
     static constexpr int kMouseModeCommand = 32806;
     static constexpr int kShowMainWindowCommand = 32771;
-    // Until the drawing toolbar exists the main window carries the reconnect after a
-    // settings change.
-    static constexpr UINT kReconnectTimer = 4369;
+    // The synthetic camera's scripted unplugging and replugging.
+    static constexpr UINT kUnplugTimer = 0x5150;
+    static constexpr UINT kReplugTimer = 0x5151;
 
     explicit CHalvertoneDlg(MainWindowContext context);
     ~CHalvertoneDlg();
@@ -69,8 +74,11 @@ class CHalvertoneDlg {
     HMENU TrayMenu() const { return subMenu_; }
     // The camera's filter while the capture graph runs (null with the synthetic camera).
     IBaseFilter* CaptureDevice() const { return graph_.CaptureDevice(); }
-    // Rebuilds the capture graph without messages (the reconnect).
-    void Reconnect();
+    // Rebuilds the capture graph without messages (the toolbar's reconnect); true when frames
+    // will flow again.
+    bool Reconnect();
+    // The connected or the disconnected notification icon.
+    void ShowCameraIcon(bool connected);
     // Before the process ends: no more frames into the ring, the workers released from their
     // waits, the synthetic camera's thread joined.
     void StopFrames();
@@ -87,8 +95,8 @@ class CHalvertoneDlg {
     void StartCamera();
     void OnPerFrame(UINT msg);
     void OnDisplayChange();
-    void ShowIconFor(bool connected);
     std::string Text(const char* section, const char* key, size_t chars) const;
+    void NoteCamera(const std::string& what);
 
     MainWindowContext c_;
     HWND hwnd_ = nullptr;
@@ -101,6 +109,7 @@ class CHalvertoneDlg {
     std::unique_ptr<TrackingEngine> engine_;
     CaptureGraph graph_;
     std::unique_ptr<sim::SyntheticCamera> synthetic_;
+    std::ofstream cameraLog_;
     IDispatch* proxy_ = nullptr;
 };
 

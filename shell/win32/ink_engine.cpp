@@ -5,18 +5,16 @@
 namespace halvertone {
 
 InkEngine::InkEngine(const Settings& settings, const ScreenMetrics& screenMetrics,
-                     kits::KitFunction* strokeKit, InkToolbar& toolbar, Clock& clock)
-    : canvas(screenMetrics, strokeKit),
-      recorder(lists, cleanPending, toolbar,
-               [this, &settings] {
-                   return CaptureToolDrawing(settings.captureToolFlag, boardToggle,
+                     const InkLinks& links, Clock& clock)
+    : pen(*links.pen),
+      captureTool(*links.captureTool),
+      canvas(screenMetrics, links.strokeKit),
+      recorder(lists, *links.cleanPending, *links.toolbar,
+               [this, &settings, boardOn = links.boardOn] {
+                   return CaptureToolDrawing(settings.captureToolFlag, boardOn(),
                                              static_cast<int32_t>(captureTool.drawingState));
                }),
       live(screen, pen, settings, recorder),
-      redraw(screen, toolbar, clock) {
-    pen.colour = settings.penColor;
-    pen.width = settings.penWidth;
-    pen.highlighter = settings.transparency != 0;
-}
+      redraw(screen, *links.toolbar, clock) {}
 
 }  // namespace halvertone

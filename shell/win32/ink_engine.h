@@ -1,7 +1,10 @@
 #pragma once
-// The ink as the program owns it: the pen the toolbar sets, the two stroke lists, the live
-// stroke drawn with GDI+ straight on the screen, the full redraw, the eraser's square and the
-// capture tool's window as the eraser reaches it.
+// The ink as the program owns it: the two stroke lists, the live stroke drawn with GDI+
+// straight on the screen, the full redraw, the eraser's square and the capture tool's window
+// as the eraser reaches it. The pen, the clean flag and the capture tool's state are the
+// drawing toolbar's.
+#include <functional>
+
 #include "annotation/capture_tool_link.h"
 #include "annotation/live_stroke.h"
 #include "annotation/pen_attributes.h"
@@ -20,24 +23,30 @@
 
 namespace halvertone {
 
+struct InkLinks {
+    InkToolbar* toolbar = nullptr;
+    PenAttributes* pen = nullptr;
+    SharedValue<bool>* cleanPending = nullptr;
+    const CaptureToolState* captureTool = nullptr;
+    std::function<bool()> boardOn;
+    kits::KitFunction* strokeKit = nullptr;  // the stroke library's table, null without it
+};
+
 struct InkEngine {
-    // `strokeKit` is the stroke library's function table, null without it. The pen starts
-    // as "Pen Color", "Pen Width" and "Transparency" hold it.
-    InkEngine(const Settings& settings, const ScreenMetrics& screenMetrics,
-              kits::KitFunction* strokeKit, InkToolbar& toolbar, Clock& clock);
+    // Every pointer of `links` but the stroke library's is set.
+    InkEngine(const Settings& settings, const ScreenMetrics& screenMetrics, const InkLinks& links,
+              Clock& clock);
     InkEngine(const InkEngine&) = delete;
     InkEngine& operator=(const InkEngine&) = delete;
 
     // The list new strokes go to, and the one a redraw paints.
     StrokeList& ListInUse() const { return recorder.ListInUse(); }
 
+    PenAttributes& pen;
+    const CaptureToolState& captureTool;
     win32::GdiInkCanvas canvas;
     ScreenContext screen{canvas};
-    PenAttributes pen;
     StrokeLists lists;
-    SharedValue<bool> cleanPending{false};
-    SharedValue<bool> boardToggle{false};
-    CaptureToolState captureTool;
     StrokeRecorder recorder;
     LiveStroke live;
     StrokeRedraw redraw;

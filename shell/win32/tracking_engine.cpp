@@ -19,8 +19,10 @@ DrawingToolContext TrackingEngine::DrawingTool(const ScreenMapping& mapping,
 
 TrackingEngine::TrackingEngine(const Settings& settings, const ScreenMetrics& screen,
                                const ScreenMapping& mapping, HWND mainWindow,
-                               const std::string& cursorLogPath, kits::KitFunction* strokeKit)
-    : cursorLog_(cursorLogPath.empty() ? std::ofstream() : std::ofstream(cursorLogPath)),
+                               const std::string& cursorLogPath, ToolbarView& toolbar,
+                               SharedValue<int32_t>& toolMode, const InkLinks& inkLinks)
+    : toolbar(toolbar),
+      cursorLog_(cursorLogPath.empty() ? std::ofstream() : std::ofstream(cursorLogPath)),
       loggingInput_(cursorLog_.is_open()
                         ? std::make_unique<CursorLogSink>(systemInput_, cursor, clock, cursorLog_)
                         : nullptr),
@@ -28,7 +30,7 @@ TrackingEngine::TrackingEngine(const Settings& settings, const ScreenMetrics& sc
       input(ChooseInput(systemInput_, loggingInput_)),
       mouse(MouseModeContext{ring, mapping, settings, state, flags, toolbar, mainTimer_,
                              MouseOutput{input, cursor, screen, clock}}),
-      ink(settings, screen, strokeKit, toolbar, clock),
+      ink(settings, screen, inkLinks, clock),
       pen(DrawingTool(mapping, settings, screen),
           PenStrokeParts{ink.screen, ink.pen, ink.recorder, ink.live}),
       eraser(DrawingTool(mapping, settings, screen),
@@ -36,9 +38,7 @@ TrackingEngine::TrackingEngine(const Settings& settings, const ScreenMetrics& sc
                          ink.captureToolWindow}),
       workers(ToolWorkersContext{flags, running, state, checkEnvironment, ring, settings, toolMutex,
                                  threads, toolbar, mouse, pen, eraser}),
-      starter(ToolStarterContext{flags, state, toolbar.toolMode, workers, ring, clock}),
-      holdTimer(state, toolbar, input, cursor) {
-    toolbar.Attach(starter);
-}
+      starter(ToolStarterContext{flags, state, toolMode, workers, ring, clock}),
+      holdTimer(state, toolbar, input, cursor) {}
 
 }  // namespace halvertone

@@ -14,12 +14,12 @@
 #include "calibration/screen_mapping.h"
 #include "capture/frame_ring.h"
 #include "platform/clock.h"
+#include "platform/toolbar_view.h"
 #include "platform/win32/named_mutex.h"
 #include "platform/win32/send_input_sink.h"
 #include "platform/win32/system_cursor.h"
 #include "platform/win32/window_timer.h"
 #include "platform/win32/worker_thread_starter.h"
-#include "shell/absent_toolbar.h"
 #include "shell/screen_metrics.h"
 #include "shell/settings.h"
 #include "shell/win32/ink_engine.h"
@@ -38,11 +38,12 @@ namespace halvertone {
 class TrackingEngine {
   public:
     // `mainWindow` carries the hold timer. With a non-empty `cursorLogPath` every synthetic
-    // mouse event is followed by a line of the cursor's position in that file. `strokeKit` is
-    // the stroke library's function table, null without it.
+    // mouse event is followed by a line of the cursor's position in that file. `toolbar` is the
+    // drawing toolbar and `toolMode` its ToolMode, which the start operations write; `ink`
+    // links the ink to the toolbar's pen and flags.
     TrackingEngine(const Settings& settings, const ScreenMetrics& screen,
                    const ScreenMapping& mapping, HWND mainWindow, const std::string& cursorLogPath,
-                   kits::KitFunction* strokeKit);
+                   ToolbarView& toolbar, SharedValue<int32_t>& toolMode, const InkLinks& ink);
     TrackingEngine(const TrackingEngine&) = delete;
     TrackingEngine& operator=(const TrackingEngine&) = delete;
 
@@ -55,7 +56,7 @@ class TrackingEngine {
     win32::NamedMutex toolMutex{win32::kToolModeMutexName};
     win32::WorkerThreadStarter threads;
     win32::SystemCursor cursor;
-    AbsentToolbar toolbar;
+    ToolbarView& toolbar;
 
   private:
     DrawingToolContext DrawingTool(const ScreenMapping& mapping, const Settings& settings,

@@ -34,6 +34,19 @@ TEST(SimulationSettings, ReadsItsOwnSectionAndRejectsWildNumbers) {
     EXPECT_FALSE(ReadSimulationSettings(other).camera);
 }
 
+TEST(SimulationSettings, UnplugAndReplugTimesWithinADay) {
+    IniTextStore none(std::string("[SIMULATION]\r\nCamera=1\r\n"));
+    EXPECT_EQ(ReadSimulationSettings(none).unplugAtMs, -1);
+    EXPECT_EQ(ReadSimulationSettings(none).replugAtMs, -1);
+    IniTextStore set(std::string("[SIMULATION]\r\nUnplug At=4000\r\nReplug At=0\r\n"));
+    EXPECT_EQ(ReadSimulationSettings(set).unplugAtMs, 4000);
+    EXPECT_EQ(ReadSimulationSettings(set).replugAtMs, 0);
+    for (const char* bad : {"-2", "86400001", "x"}) {
+        IniTextStore b(std::string("[SIMULATION]\r\nUnplug At=") + bad + "\r\n");
+        EXPECT_EQ(ReadSimulationSettings(b).unplugAtMs, -1) << bad;
+    }
+}
+
 TEST(PenScriptText, ParsesKeyPointsAndSkipsWhatDoesNotParse) {
     const sim::PenScript script = sim::ParsePenScript(
         "# a drag and a tap\n"

@@ -1,13 +1,12 @@
 // The automation object: an empty dispatch interface that holds the application alive, and
 // its per-user registration under the ProgID.
-#include <windows.h>
-#include <ole2.h>
+#include "shell/win32/automation_server.h"
 
 #include <gtest/gtest.h>
+#include <ole2.h>
+#include <windows.h>
 
 #include <string>
-
-#include "shell/win32/automation_server.h"
 
 namespace halvertone {
 namespace {
@@ -33,7 +32,8 @@ TEST(AutomationServer, ProxyHasNoMembersAndLocksTheApplicationWhileHeld) {
     DISPID id = 0;
     EXPECT_EQ(proxy->GetIDsOfNames(IID_NULL, names, 1, 0, &id), DISP_E_UNKNOWNNAME);
     DISPPARAMS none{};
-    EXPECT_EQ(proxy->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(proxy->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr),
+              DISP_E_MEMBERNOTFOUND);
     IUnknown* unk = nullptr;
     ASSERT_EQ(proxy->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unk)), S_OK);
     unk->Release();
@@ -52,11 +52,14 @@ TEST(AutomationServer, ComStartIsRecognisedAndQuitIsNot) {
 TEST(AutomationServer, PerUserRegistrationMakesTheProgIdResolve) {
     ASSERT_TRUE(AutomationServer::UpdateRegistry("C:\\Program Files\\Halvertone\\halvertone.exe"));
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Classes\\Halvertone.Application\\CLSID", 0, KEY_READ, &key),
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Classes\\Halvertone.Application\\CLSID",
+                            0, KEY_READ, &key),
               ERROR_SUCCESS);
     char value[64] = {};
     DWORD size = sizeof value;
-    EXPECT_EQ(RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size), ERROR_SUCCESS);
+    EXPECT_EQ(
+        RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size),
+        ERROR_SUCCESS);
     RegCloseKey(key);
     CLSID parsed{};
     wchar_t wide[64] = {};
@@ -66,11 +69,14 @@ TEST(AutomationServer, PerUserRegistrationMakesTheProgIdResolve) {
     // The local server entry points at the executable, quoted (the path may hold blanks).
     // (Wine does not merge per-user classes into HKEY_CLASSES_ROOT, so CLSIDFromProgID cannot
     // be asked here; Windows does.)
-    const std::string server = std::string("Software\\Classes\\CLSID\\") + value + "\\LocalServer32";
+    const std::string server =
+        std::string("Software\\Classes\\CLSID\\") + value + "\\LocalServer32";
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, server.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
     char path[MAX_PATH] = {};
     size = sizeof path;
-    EXPECT_EQ(RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(path), &size), ERROR_SUCCESS);
+    EXPECT_EQ(
+        RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(path), &size),
+        ERROR_SUCCESS);
     RegCloseKey(key);
     EXPECT_STREQ(path, "\"C:\\Program Files\\Halvertone\\halvertone.exe\"");
 }

@@ -1,9 +1,8 @@
 // Our polygon regions against GDI's own (CreatePolygonRgn, winding mode): every pixel of the
 // camera frame and its surroundings must agree, on random quadrilaterals and 16-vertex
 // outlines, including self-touching and degenerate ones.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <random>
 #include <vector>
@@ -36,7 +35,8 @@ std::vector<uint8_t> RasteriseGdi(HRGN rgn) {
 
 // Compares every pixel; also spot-checks PtInRegion itself so the rasterisation cannot hide
 // a disagreement.
-void ExpectAgreement(const std::vector<PixelPoint>& pts, std::mt19937& rng, const char* what, int iter) {
+void ExpectAgreement(const std::vector<PixelPoint>& pts, std::mt19937& rng, const char* what,
+                     int iter) {
     std::vector<POINT> gp(pts.size());
     for (size_t i = 0; i < pts.size(); ++i) gp[i] = POINT{pts[i].x, pts[i].y};
     HRGN rgn = CreatePolygonRgn(gp.data(), static_cast<int>(gp.size()), WINDING);
@@ -46,22 +46,26 @@ void ExpectAgreement(const std::vector<PixelPoint>& pts, std::mt19937& rng, cons
     int mismatches = 0;
     for (int y = kTop; y < kBottom && mismatches < 5; ++y) {
         for (int x = kLeft; x < kRight; ++x) {
-            const bool gdi = mask[static_cast<size_t>(y - kTop) * kW + static_cast<size_t>(x - kLeft)] != 0;
+            const bool gdi =
+                mask[static_cast<size_t>(y - kTop) * kW + static_cast<size_t>(x - kLeft)] != 0;
             if (gdi != ours.Contains(x, y)) {
-                ADD_FAILURE() << what << " #" << iter << ": pixel (" << x << "," << y << ") gdi=" << gdi;
+                ADD_FAILURE() << what << " #" << iter << ": pixel (" << x << "," << y
+                              << ") gdi=" << gdi;
                 if (++mismatches >= 5) break;
             }
         }
     }
     for (int i = 0; i < 300; ++i) {
         const int x = kLeft + static_cast<int>(rng() % kW), y = kTop + static_cast<int>(rng() % kH);
-        ASSERT_EQ(PtInRegion(rgn, x, y) != 0, ours.Contains(x, y)) << what << " PtInRegion (" << x << "," << y << ")";
+        ASSERT_EQ(PtInRegion(rgn, x, y) != 0, ours.Contains(x, y))
+            << what << " PtInRegion (" << x << "," << y << ")";
     }
     RECT box{};
     const int kind = GetRgnBox(rgn, &box);
     if (kind != NULLREGION) {
         const PixelRect ob = ours.BoundingBox();
-        EXPECT_EQ((PixelRect{box.left, box.top, box.right, box.bottom}), ob) << what << " #" << iter << " box";
+        EXPECT_EQ((PixelRect{box.left, box.top, box.right, box.bottom}), ob)
+            << what << " #" << iter << " box";
     } else {
         EXPECT_TRUE(ours.Empty()) << what << " #" << iter;
     }
@@ -91,9 +95,11 @@ TEST(RegionAgreement, PlausibleLatticeOutlines) {
         std::vector<PixelPoint> ring;
         auto jitter = [&] { return static_cast<int32_t>(rng() % 15) - 7; };
         for (int c = 0; c <= 4; ++c) ring.push_back({l + (r - l) * c / 4 + jitter(), t + jitter()});
-        for (int rr = 1; rr <= 4; ++rr) ring.push_back({r + jitter(), t + (b - t) * rr / 4 + jitter()});
+        for (int rr = 1; rr <= 4; ++rr)
+            ring.push_back({r + jitter(), t + (b - t) * rr / 4 + jitter()});
         for (int c = 3; c >= 0; --c) ring.push_back({l + (r - l) * c / 4 + jitter(), b + jitter()});
-        for (int rr = 3; rr >= 1; --rr) ring.push_back({l + jitter(), t + (b - t) * rr / 4 + jitter()});
+        for (int rr = 3; rr >= 1; --rr)
+            ring.push_back({l + jitter(), t + (b - t) * rr / 4 + jitter()});
         ExpectAgreement(ring, rng, "lattice", iter);
     }
 }
@@ -110,18 +116,41 @@ TEST(RegionAgreement, RandomSixteenVertexOutlines) {
 TEST(RegionAgreement, SelfTouchingAndDegenerateOutlines) {
     std::mt19937 rng(5);
     const std::vector<std::vector<PixelPoint>> cases = {
-        {{100, 100}, {200, 100}, {150, 150}, {200, 200}, {100, 200}, {150, 150}},  // touching at a vertex
-        {{0, 0}, {640, 0}, {640, 480}, {0, 480}},                                  // the whole frame
-        {{50, 50}, {50, 50}, {50, 50}, {50, 50}},                                  // collapsed to a point
-        {{10, 10}, {300, 200}, {150, 105}, {10, 10}},                              // collapsed to a line
-        {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0},
-         {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}},          // fresh-install lattice
-        {{100, 100}, {300, 300}, {300, 100}, {100, 300}},                          // bow tie
-        {{-30, -30}, {670, -30}, {320, 510}},                                      // beyond the frame
-        {{100, 100}, {400, 100}, {400, 300}, {100, 300}, {200, 150}, {300, 150}, {300, 250}, {200, 250}},
-        {{0, 0}, {7, 3}, {13, 1}, {29, 9}, {17, 27}, {3, 19}},                     // odd slopes
+        {{100, 100}, {200, 100}, {150, 150}, {200, 200}, {100, 200}, {150, 150}},  // touching at a
+                                                                                   // vertex
+        {{0, 0}, {640, 0}, {640, 480}, {0, 480}},      // the whole frame
+        {{50, 50}, {50, 50}, {50, 50}, {50, 50}},      // collapsed to a point
+        {{10, 10}, {300, 200}, {150, 105}, {10, 10}},  // collapsed to a line
+        {{0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0},
+         {0, 0}},                                          // fresh-install lattice
+        {{100, 100}, {300, 300}, {300, 100}, {100, 300}},  // bow tie
+        {{-30, -30}, {670, -30}, {320, 510}},              // beyond the frame
+        {{100, 100},
+         {400, 100},
+         {400, 300},
+         {100, 300},
+         {200, 150},
+         {300, 150},
+         {300, 250},
+         {200, 250}},
+        {{0, 0}, {7, 3}, {13, 1}, {29, 9}, {17, 27}, {3, 19}},  // odd slopes
     };
-    for (size_t i = 0; i < cases.size(); ++i) ExpectAgreement(cases[i], rng, "special", static_cast<int>(i));
+    for (size_t i = 0; i < cases.size(); ++i)
+        ExpectAgreement(cases[i], rng, "special", static_cast<int>(i));
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 // The notification icon through the real shell calls: add, switch, remove, tooltips cut to
 // the tip field, and the right-click menu.
-#include <windows.h>
+#include "shell/win32/tray_icon.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
 #include "shell/modal_ui.h"
-#include "shell/win32/tray_icon.h"
 
 namespace halvertone {
 namespace {
@@ -21,8 +21,8 @@ struct OwnerWindow {
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.lpszClassName = "TrayIconTestOwner";
         RegisterClassA(&wc);
-        hwnd = CreateWindowA(wc.lpszClassName, "owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                             wc.hInstance, nullptr);
+        hwnd = CreateWindowA(wc.lpszClassName, "owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                             nullptr, wc.hInstance, nullptr);
     }
     ~OwnerWindow() { DestroyWindow(hwnd); }
     static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
@@ -86,7 +86,8 @@ TEST(TrayIcon, RightClickOpensTheMenuUnlessTheCallbackRefuses) {
 
     OwnerWindow::menusOpened = 0;
     EXPECT_TRUE(tray.HandleCallback(0, WM_RBUTTONUP));
-    EXPECT_EQ(OwnerWindow::menusOpened, 0) << "a zero from the menu-open callback suppresses the menu";
+    EXPECT_EQ(OwnerWindow::menusOpened, 0)
+        << "a zero from the menu-open callback suppresses the menu";
 
     allow = 1;
     SetTimer(nullptr, 0, 300, CloseMenu);  // the menu's modal loop ends by this timer

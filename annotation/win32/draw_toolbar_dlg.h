@@ -1,0 +1,208 @@
+#pragma once
+// The drawing toolbar (dialog 162): a narrow, always-on-top window docked to the left or right
+// edge of the work area. Its buttons choose the tool, open the pen menus, clean the screen,
+// save a capture, paint the recorded strokes again, open the on-screen keyboard, switch the
+// docking side and switch the board (the companion capture tool). It also watches the camera
+// and reconnects it.
+//
+// Made in two steps: the object first (the tracking engine holds it as its ToolbarView and its
+// tool mode), the window later through Create, once the engine and the table exist.
+#include <windows.h>
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
+
+#include "annotation/capture_tool_link.h"
+#include "annotation/pen_attributes.h"
+#include "annotation/stroke_list.h"
+#include "annotation/stroke_redraw.h"
+#include "annotation/toolbar_for_capture.h"
+#include "annotation/toolbar_icons.h"
+#include "annotation/toolbar_layout.h"
+#include "calibration/text_lookup.h"
+#include "capture/frame_ring.h"
+#include "platform/clock.h"
+#include "platform/ink_toolbar.h"
+#include "platform/profile_store.h"
+#include "platform/screen_repainter.h"
+#include "platform/tool_mode.h"
+#include "platform/toolbar_view.h"
+#include "shell/screen_metrics.h"
+#include "shell/settings.h"
+#include "shell/shared_value.h"
+#include "tracking/check_environment.h"
+#include "tracking/tool_starter.h"
+
+namespace halvertone {
+
+// What other parts of the program do behind some of the toolbar's buttons. An empty hook
+// leaves its button without effect.
+struct ToolbarActions {
+    // Track the line-width or colour popup at a screen point (opening leftward, right-button
+    // tracking) and apply the choice; the chosen command, 0 for none.
+    std::function<int(HWND toolbar, POINT at)> lineMenu;
+    std::function<int(HWND toolbar, POINT at)> colourMenu;
+    // Apply a pen-menu command: 106..126 preset colour or width, 32793 highlighter switch,
+    // 32795 custom colour, 32796 custom width.
+    std::function<void(int command)> menuCommand;
+    // Build both menus and mark the current colour (once, at initialisation).
+    std::function<void()> buildMenus;
+    // Save a screen capture to a file.
+    std::function<void()> capture;
+    // WM_MEASUREITEM and WM_DRAWITEM of the owner-drawn menus; true when handled.
+    std::function<bool(UINT msg, WPARAM wp, LPARAM lp)> ownerDraw;
+};
+
+// What the toolbar uses of the camera and the main window.
+struct ToolbarCameraHooks {
+    // Rebuild the capture graph without messages; true when frames will flow again.
+    std::function<bool()> reconnect;
+    // The connected or the disconnected notification icon.
+    std::function<void(bool connected)> showIcon;
+    // The camera image turn for the current "Flip".
+    std::function<void()> turnImage;
+    // The calibration's orientation error flag: no watchdog while it is set.
+    std::function<bool()> orientationError;
+    // The check-environment dialog found light: the main window shows itself.
+    std::function<void()> showMainWindow;
+};
+
+struct DrawToolbarContext {
+    HINSTANCE resources = nullptr;
+    std::string programDirectory;  // ends with a backslash
+    Settings* settings = nullptr;
+    ProfileStore* settingsFile = nullptr;  // "Draw Sensitivity" is read again for every pen
+    const ScreenMetrics* screen = nullptr;
+    ToolStarter* starter = nullptr;
+    CheckEnvironment* checkEnvironment = nullptr;
+    FrameRing* ring = nullptr;
+    Clock* clock = nullptr;
+    ScreenRepainter* repainter = nullptr;
+    StrokeList* desktopStrokes = nullptr;
+    StrokeList* captureToolStrokes = nullptr;
+    // The full redraw of a stroke list; null: nothing is painted again.
+    StrokeRedraw* redraw = nullptr;
+    TextLookup text;  // the language file
+    ToolbarCameraHooks camera;
+    ToolbarActions actions;
+    // The Exit command (WM_CLOSE runs it without asking).
+    std::function<void()> exit;
+};
+
+class CDrawToolbarDlg final : public ToolbarView,
+                              public InkToolbar,
+                              public ToolbarForCapture,
+                              private CaptureToolHost {
+  public:
+    static constexpr int kTemplateId = 162;
+    static constexpr UINT kKeepOnTopTimer = 809;
+    static constexpr UINT kWatchdogTimer = 1301;
+    static constexpr UINT kReconnectTimer = 4369;
+    static constexpr UINT kKeepOnTopMs = 100;
+    static constexpr UINT kWatchdogMs = 1000;
+    static constexpr UINT kReconnectMs = 3000;
+
+    CDrawToolbarDlg() = default;
+    ~CDrawToolbarDlg() override;
+    CDrawToolbarDlg(const CDrawToolbarDlg&) = delete;
+    CDrawToolbarDlg& operator=(const CDrawToolbarDlg&) = delete;
+
+    // Creates the window and runs its initialisation (which includes the modal
+    // check-environment dialog); false when the window could not be created.
+    bool Create(DrawToolbarContext context);
+    void Destroy();
+    HWND Handle() const { return hwnd_.load(); }
+
+    // Reads "IcoInfo.ini" again and docks (initialisation, display change).
+    void LayOut();
+    // Kills 809, 1301 and 4369 (the Exit command).
+    void StopTimers();
+    // The settings apply step's reconnect (4369 at 1000 ms); it also ends the modal state
+    // the apply step leaves behind.
+    void StartTimer(UINT id, UINT elapseMs);
+
+    // The pen of new strokes; initially "Pen Color", "Pen Width", "Transparency".
+    PenAttributes pen;
+    // Set by "CleanScreen": the next pen stroke empties the desktop strokes.
+    SharedValue<bool> cleanPending{false};
+    // The toolbar's ToolMode, written by the start operations.
+    SharedValue<int32_t> toolMode{kToolMouse};
+    CaptureToolState captureTool;
+    SharedValue<int32_t> side{1};  // 0 left, 1 right
+
+    // ToolbarView (read by the workers; the two operations are carried to the toolbar's
+    // thread when called from another)
+    bool Visible() const override { return visible_.load(); }
+    PixelRect WindowRect() const override;
+    int32_t ToolMode() const override { return toolMode; }
+    bool PopupOpen() const override { return popupOpen_; }
+    bool ActionRunning() const override { return actionRunning_; }
+    void SideCommand(int32_t code) override;
+    void SelectTool(int32_t id) override;
+
+    // InkToolbar and ToolbarForCapture
+    void EnableRedrawButton() override;
+    void Hide() override;
+    void Show() override;
+    bool BoardOn() const override { return boardOn_; }
+    void SetActionRunning(bool running) override { actionRunning_ = running; }
+    void SetPopupOpen(bool open) override { popupOpen_ = open; }
+    void Redraw() override;
+
+  private:
+    static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    void OnInitDialog();
+    void OnCommand(int id);
+    void OnTimer(UINT id);
+    bool OnOwnThread() const;
+
+    // Layout and docking
+    void LoadIcons(const ToolbarIconSet& set);
+    void SetButtonIcon(int id, HICON icon);
+    void SetSideIcon();
+    void Dock(bool trim);
+
+    // Tools and buttons
+    void PressAndSelect(int32_t tool);
+    void RunToolSelection(int32_t tool);
+    void EnableDrawingButtons(bool enable);
+    void CaptureToolSwitch();
+    void StartCaptureTool();
+    void PopupButton(bool colour);
+    void CleanScreen();
+    void ReplayStrokes(uint32_t waitMs);
+    void OnScreenKeyboard();
+    void SwitchSide();
+    void OnSideCommand(int32_t code);
+    void HideByGesture();
+    void SetToolbarRefresh(bool on);
+    bool CaptureToolDrawing() const;
+
+    // Timers
+    void KeepOnTop();
+    void Watchdog();
+    void Reconnect();
+
+    // CaptureToolHost
+    void ShowToolbar() override { Show(); }
+
+    DrawToolbarContext c_;
+    std::atomic<HWND> hwnd_{nullptr};
+    DWORD thread_ = 0;
+    UINT screenDrawMessage_ = 0;
+    std::atomic<bool> visible_{false};
+    SharedValue<bool> popupOpen_{false};
+    SharedValue<bool> actionRunning_{false};
+    SharedValue<bool> boardOn_{false};
+    bool reconnectAfterApply_ = false;
+    ToolbarLayout layout_;
+    std::array<HICON, kToolbarIconCount> icons_{};
+    mutable std::mutex rectMutex_;
+    PixelRect rect_{};
+};
+
+}  // namespace halvertone

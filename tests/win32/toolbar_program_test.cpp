@@ -1,0 +1,291 @@
+// The drawing toolbar in the real program: docked on the side "SIDE" names with the icon set of
+// the screen, its buttons answering real mouse clicks, and the camera watchdog hiding it when
+// the synthetic camera is unplugged and the reconnect bringing it back.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "program_copy.h"
+
+namespace halvertone {
+namespace {
+
+using testing::ProgramCopy;
+using testing::WaitForWindow;
+using testing::WindowsOf;
+
+constexpr char kProgram[] = "halvertone.exe";
+constexpr int kSide = 1085, kMouse = 1086, kPen = 1087, kEraser = 1088, kWidth = 1078;
+constexpr int kKeyboard = 1083, kRedraw = 1082, kBoard = 1090;
+
+std::string Settings(int side, int penButtonMode, const std::string& simulation = "") {
+    return "[SETTING]\r\nPID=\r\nVID=\r\nSIDE=" + std::to_string(side) +
+           "\r\nPen Button Mode=" + std::to_string(penButtonMode) +
+           "\r\n[SIMULATION]\r\nCamera=1\r\nCamera Log=camera.log\r\n" + simulation;
+}
+
+HWND ToolbarOf(DWORD pid) {
+    for (HWND w : WindowsOf(pid, "#32770", ""))
+        if (GetDlgItem(w, kMouse) != nullptr) return w;
+    return nullptr;
+}
+
+HWND VisibleToolbar(DWORD pid) {
+    HWND w = ToolbarOf(pid);
+    return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+// The toolbar once its initialisation has ended: it flashes up during the layout and hides
+// again for the environment check; the notification icon is its last step.
+HWND ReadyToolbar(const ProgramCopy& copy, DWORD pid) {
+    return WaitForWindow(
+        [&]() -> HWND {
+            if (copy.Read("camera.log").find(" icon ") == std::string::npos) return nullptr;
+            return VisibleToolbar(pid);
+        },
+        12000);
+}
+
+RECT WorkArea() {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+RECT RectOf(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return r;
+}
+
+bool DockedOn(HWND toolbar, int side) {
+    const RECT work = WorkArea();
+    const RECT r = RectOf(toolbar);
+    const bool edge = side == 0 ? r.left == work.left : r.right == work.right;
+    return edge && r.top == (work.bottom - work.top - (r.bottom - r.top)) / 2;
+}
+
+// The icon sizes of the set shipped for this screen (other buttons, side button).
+struct IconSizes {
+    int other, side;
+};
+IconSizes ShippedSizes() {
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    if (w == 1920 && h == 1080) return {48, 24};
+    if (w == 1600 && h == 900) return {40, 20};
+    return {32, 16};
+}
+
+bool Checked(HWND toolbar, int id) {
+    return SendDlgItemMessageA(toolbar, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// A real left click in the middle of a button, as mouse mode gives it.
+void ClickButton(HWND toolbar, int id) {
+    const RECT r = RectOf(GetDlgItem(toolbar, id));
+    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = (x * 65536 + w / 2) / w;
+    move.mi.dy = (y * 65536 + h / 2) / h;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
+    Sleep(60);
+    INPUT press = move;
+    press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &press, sizeof press);
+    Sleep(60);
+    press.mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &press, sizeof press);
+}
+
+template <typename F>
+bool WaitFor(F condition, DWORD limitMs = 5000) {
+    return WaitForWindow([&] { return condition() ? HWND(1) : nullptr; }, limitMs) != nullptr;
+}
+
+TEST(ToolbarProgram, DocksOnEitherSideWithTheScreensIconsAndTheBoardButtonTrimmed) {
+    const IconSizes sizes = ShippedSizes();
+    for (int side : {0, 1}) {
+        ProgramCopy copy(Settings(side, 1));
+        const DWORD pid = copy.Start(kProgram, "");
+        HWND toolbar = ReadyToolbar(copy, pid);
+        ASSERT_NE(toolbar, nullptr) << "no toolbar on side " << side;
+        EXPECT_TRUE(DockedOn(toolbar, side)) << "side " << side;
+        const RECT r = RectOf(toolbar);
+        const RECT work = WorkArea();
+        EXPECT_GE(r.top, work.top);
+        EXPECT_LE(r.bottom, work.bottom);
+        EXPECT_TRUE(GetWindowLongA(toolbar, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+        const RECT mouse = RectOf(GetDlgItem(toolbar, kMouse));
+        EXPECT_EQ(mouse.right - mouse.left, sizes.other + 4);
+        EXPECT_EQ(mouse.bottom - mouse.top, sizes.other + 4);
+        const RECT sideButton = RectOf(GetDlgItem(toolbar, kSide));
+        EXPECT_EQ(sideButton.right - sideButton.left, sizes.side + 4);
+        for (int id : {kSide, kMouse, kPen, kEraser, kWidth, kRedraw, kKeyboard})
+            EXPECT_NE(SendDlgItemMessageA(toolbar, id, BM_GETIMAGE, IMAGE_ICON, 0), 0) << id;
+        EXPECT_EQ(SendDlgItemMessageA(toolbar, kBoard, BM_GETIMAGE, IMAGE_ICON, 0), 0);
+
+        // "Pen Button Mode" 1: the board button lies below the window's bottom edge.
+        EXPECT_LE(RectOf(GetDlgItem(toolbar, kKeyboard)).bottom, r.bottom);
+        EXPECT_GT(RectOf(GetDlgItem(toolbar, kBoard)).top, r.bottom - 4);
+        // The mouse tool is chosen; with the board following the tool its drawing buttons
+        // wait for the pen, and nothing is recorded that could be redrawn.
+        EXPECT_TRUE(Checked(toolbar, kMouse));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(toolbar, kEraser)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(toolbar, kRedraw)));
+
+        // Closing the toolbar exits without asking.
+        PostMessageA(toolbar, WM_CLOSE, 0, 0);
+        EXPECT_EQ(copy.WaitExit(pid, 8000), 0u);
+    }
+}
+
+TEST(ToolbarProgram, RealClicksSwitchTheSideAndChooseTools) {
+    ProgramCopy copy(Settings(1, 0), 30000);
+    const DWORD pid = copy.Start(kProgram, "");
+    HWND toolbar = ReadyToolbar(copy, pid);
+    ASSERT_NE(toolbar, nullptr);
+    ASSERT_TRUE(DockedOn(toolbar, 1));
+    // "Pen Button Mode" 0: without the capture tool's own board button it is trimmed too.
+    EXPECT_GT(RectOf(GetDlgItem(toolbar, kBoard)).top, RectOf(toolbar).bottom - 4);
+    const LONG height = RectOf(toolbar).bottom - RectOf(toolbar).top;
+
+    ClickButton(toolbar, kSide);
+    EXPECT_TRUE(WaitFor([&] { return DockedOn(toolbar, 0); })) << "the side button did not move it";
+    EXPECT_EQ(RectOf(toolbar).bottom - RectOf(toolbar).top, height) << "no second trim";
+
+    ClickButton(toolbar, kPen);
+    EXPECT_TRUE(WaitFor([&] { return Checked(toolbar, kPen) && IsWindowVisible(toolbar); }));
+    EXPECT_FALSE(Checked(toolbar, kMouse));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(toolbar, kEraser)));
+
+    ClickButton(toolbar, kEraser);
+    EXPECT_TRUE(WaitFor([&] { return Checked(toolbar, kEraser); }));
+    ClickButton(toolbar, kMouse);
+    EXPECT_TRUE(WaitFor([&] { return Checked(toolbar, kMouse); }));
+    EXPECT_FALSE(Checked(toolbar, kEraser));
+
+    // No on-screen keyboard under Wine: nothing is reported, and the mouse stays chosen.
+    ClickButton(toolbar, kKeyboard);
+    Sleep(300);
+    EXPECT_TRUE(copy.Running(pid));
+    EXPECT_TRUE(Checked(toolbar, kMouse));
+    EXPECT_TRUE(IsWindowVisible(toolbar));
+
+    PostMessageA(toolbar, WM_CLOSE, 0, 0);
+    EXPECT_EQ(copy.WaitExit(pid, 8000), 0u);
+}
+
+TEST(ToolbarProgram, BoardButtonStartsAndClosesTheCaptureToolInPenButtonMode2) {
+    ProgramCopy copy(Settings(0, 2), 30000);
+    const DWORD pid = copy.Start(kProgram, "");
+    HWND toolbar = ReadyToolbar(copy, pid);
+    ASSERT_NE(toolbar, nullptr);
+    ASSERT_TRUE(DockedOn(toolbar, 0));
+    // The capture tool's own board button stays in the window.
+    EXPECT_LE(RectOf(GetDlgItem(toolbar, kBoard)).bottom, RectOf(toolbar).bottom);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(toolbar, kBoard)));
+
+    ClickButton(toolbar, kBoard);
+    HWND board = WaitForWindow([] { return FindWindowA("HalvertoneBoard", nullptr); }, 8000);
+    ASSERT_NE(board, nullptr) << "the board did not start; board button checked "
+                              << Checked(toolbar, kBoard) << ", toolbar visible "
+                              << IsWindowVisible(toolbar);
+    EXPECT_TRUE(Checked(toolbar, kBoard));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(toolbar); }, 2000))
+        << "the toolbar stayed over the board";
+    // The board asks for the toolbar back (code 5) and gets the answer 0.
+    DWORD_PTR answer = 99;
+    SendMessageTimeoutA(toolbar, RegisterWindowMessageA("Tarnwick Screen Draw"), 5, 0, SMTO_NORMAL,
+                        3000, &answer);
+    EXPECT_EQ(answer, 0u);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(toolbar) != FALSE; }, 2000));
+
+    ClickButton(toolbar, kBoard);
+    EXPECT_TRUE(WaitFor([] { return FindWindowA("HalvertoneBoard", nullptr) == nullptr; }, 5000))
+        << "the board did not close";
+    EXPECT_FALSE(Checked(toolbar, kBoard));
+
+    PostMessageA(toolbar, WM_CLOSE, 0, 0);
+    EXPECT_EQ(copy.WaitExit(pid, 8000), 0u);
+}
+
+struct LogLine {
+    long long ms;
+    std::string what;
+};
+
+std::vector<LogLine> ReadLog(const ProgramCopy& copy) {
+    std::vector<LogLine> lines;
+    std::istringstream in(copy.Read("camera.log"));
+    LogLine l;
+    while (in >> l.ms && std::getline(in >> std::ws, l.what)) {
+        if (!l.what.empty() && l.what.back() == '\r') l.what.pop_back();
+        lines.push_back(l);
+    }
+    return lines;
+}
+
+// The first line from `from` on that starts with `prefix`; -1 when none.
+int Find(const std::vector<LogLine>& log, size_t from, const std::string& prefix) {
+    for (size_t i = from; i < log.size(); ++i)
+        if (log[i].what.rfind(prefix, 0) == 0) return static_cast<int>(i);
+    return -1;
+}
+
+TEST(ToolbarProgram, WatchdogHidesTheToolbarWhenTheCameraStopsAndTheReconnectRestoresIt) {
+    ProgramCopy copy(
+        Settings(1, 1, "Unplug At=4000\r\nReplug At=7500\r\nCamera Log=camera.log\r\n"), 30000);
+    const DWORD pid = copy.Start(kProgram, "");
+    HWND toolbar = ReadyToolbar(copy, pid);
+    ASSERT_NE(toolbar, nullptr);
+
+    int unplug = -1, lost = -1;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            const auto log = ReadLog(copy);
+            unplug = Find(log, 0, "unplug");
+            lost = unplug < 0 ? -1 : Find(log, unplug, "icon");
+            return lost >= 0;
+        },
+        12000))
+        << copy.Read("camera.log");
+    std::vector<LogLine> log = ReadLog(copy);
+    const int first = Find(log, 0, "icon");
+    ASSERT_GE(first, 0);
+    ASSERT_LT(first, unplug) << "the toolbar's start-up shows the connected icon";
+    EXPECT_EQ(log[first].what, "icon Halvertone - camera connected");
+    EXPECT_EQ(log[lost].what, "icon Halvertone - camera not connected");
+    EXPECT_LE(log[lost].ms - log[unplug].ms, 2000) << "the watchdog took too long";
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(toolbar); }, 1000))
+        << "the toolbar stayed after the camera was lost";
+
+    int replug = -1, back = -1;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            log = ReadLog(copy);
+            replug = Find(log, 0, "replug");
+            back = replug < 0 ? -1 : Find(log, replug, "icon");
+            return back >= 0;
+        },
+        12000))
+        << copy.Read("camera.log");
+    EXPECT_EQ(log[back].what, log[first].what);
+    // The reconnect is tried every 3 s.
+    EXPECT_LE(log[back].ms - log[replug].ms, 3500);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(toolbar) != FALSE; }, 2000))
+        << "the reconnect did not bring the toolbar back";
+    EXPECT_TRUE(DockedOn(toolbar, 1));
+
+    PostMessageA(toolbar, WM_CLOSE, 0, 0);
+    EXPECT_EQ(copy.WaitExit(pid, 8000), 0u);
+}
+
+}  // namespace
+}  // namespace halvertone
