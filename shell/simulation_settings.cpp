@@ -24,6 +24,8 @@ SimulationSettings ReadSimulationSettings(ProfileStore& ini) {
     s.cursorLog = ini.GetString(kSimulationSection, "Cursor Log", "", 260);
     s.k1 = ReadNumber(ini, "K1", -0.5, 0.5);
     s.tilt = ReadNumber(ini, "Tilt", -0.3, 0.3);
+    s.upsideDown = ini.GetInt(kSimulationSection, "Upside Down", 0) == 1;
+    s.lamp = ini.GetInt(kSimulationSection, "Lamp", 0) == 1;
     return s;
 }
 

@@ -3,7 +3,8 @@
 // that neither the command line (whose whole tail is the "/q" switch) nor the settings record
 // changes: "Camera" = 1 replaces the real camera, "Pen Script" names the virtual pen's timeline
 // (relative to the program directory), "Cursor Log" a file that receives "t x y" lines of the
-// cursor after every synthetic mouse event, "K1" and "Tilt" shape the camera's view.
+// cursor after every synthetic mouse event, "K1" and "Tilt" shape the camera's view, "Upside
+// Down" = 1 mounts the camera turned by 180 degrees and "Lamp" = 1 puts a lamp in its view.
 #include <string>
 
 #include "platform/profile_store.h"
@@ -18,6 +19,8 @@ struct SimulationSettings {
     std::string cursorLog;  // relative to the program directory; empty: no log
     double k1 = 0;          // radial lens distortion, negative = barrel
     double tilt = 0;        // keystone of the view, -0.3 .. 0.3 (fraction of the frame)
+    bool upsideDown = false;
+    bool lamp = false;
 };
 
 // Unreadable or out-of-range numbers give the defaults.

@@ -7,8 +7,10 @@
 #include "calibration/display_change.h"
 #include "calibration/table_builder.h"
 #include "calibration/text_lookup.h"
+#include "calibration/win32/check_environment_window.h"
 #include "calibration/win32/preset_choice_window.h"
 #include "capture/camera_image_turn.h"
+#include "capture/win32/grabber_callback.h"
 #include "capture/win32/ks_register_bridge.h"
 #include "shell/camera_connected.h"
 #include "shell/language_choice.h"
@@ -109,6 +111,8 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     context.screen = &screen;
     context.mapping = &mapping;
     context.simulation = simulation_;
+    if (simulation_.camera) targetWatch_ = new sim::TargetWatch;
+    context.targets = targetWatch_;
     context.command = [this](int id) { return OnCommand(id); };
     context.rebuildForDisplay = [this] {
         TableBuilder builder(settings, screen, mapping);
@@ -128,6 +132,7 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
 
     // Until the drawing toolbar exists, start-up selects the mouse tool itself.
     mainWindow_->Engine().starter.StartMouse();
+    CheckEnvironmentAtStartUp();
 
     MakeCalibration();
     methodWindow_->Create(instance_, procedure_->MethodDialog());
@@ -169,22 +174,53 @@ void CHalvertoneApp::MakeCalibration() {
     painter_ = new ScreenTargetPainter;
     beeper_ = new MessageBeeper;
     repainter_ = new DesktopRepainter;
+    targetPainter_ = painter_;
+    targetRepainter_ = repainter_;
+    if (targetWatch_) {
+        targetPainter_ = new sim::WatchedTargetPainter(*painter_, *targetWatch_);
+        targetRepainter_ = new sim::WatchedRepainter(*repainter_, *targetWatch_);
+    }
     dispatch_ = new WorkerToolDispatch(engine.flags, engine.state, engine.workers);
     CalibrationHooks hooks;
     hooks.buildTable = [this] { BuildTable(1); };
-    hooks.turnCameraImage = [this](uint8_t value) {
-        KsRegisterBridge bridge(mainWindow_->CaptureDevice());
-        WriteSensorRegister(bridge, kSensorDevice, kSensorTurnRegister, value, 1);
-    };
+    hooks.turnCameraImage = [this](uint8_t value) { TurnCameraImage(value); };
     hooks.text =
         WithTextBuffer([this](const std::string& section,
                               const std::string& key) { return LanguageText(section, key); },
                        kLanguageLookupChars);
     procedure_ = new CalibrationProcedure(CalibrationEnvironment{
-        settings, screen, *settingsIni_, engine.clock, engine.ring, *painter_, *beeper_,
-        *repainter_, *methodWindow_, *dispatch_, hooks});
-    calibrationRun_ = new ProcedureRun(*procedure_, *repainter_);
+        settings, screen, *settingsIni_, engine.clock, engine.ring, *targetPainter_, *beeper_,
+        *targetRepainter_, *methodWindow_, *dispatch_, hooks});
+    calibrationRun_ = new ProcedureRun(*procedure_, *targetRepainter_);
     dispatch_->Attach(*calibrationRun_);
+}
+
+void CHalvertoneApp::CheckEnvironmentAtStartUp() {
+    TrackingEngine& engine = mainWindow_->Engine();
+    CheckEnvironment& check = engine.checkEnvironment;
+    check.mode = true;
+    CheckEnvironmentWindow dialog(
+        [this](const std::string& section, const std::string& key) {
+            return LanguageText(section, key);
+        },
+        CheckEnvironmentCounters{[&check] { check.Reset(); },
+                                 [&check] { return uint32_t{check.BrightFrames()}; }});
+    // A dialog that cannot be made (-1) does not hold the program up.
+    if (dialog.Run(instance_, nullptr) != 0) {
+        check.mode = false;
+    } else {
+        // The room is too bright: the main window says so; the check mode stays set.
+        ModalUiActive() = 1;
+        ShowWindow(mainWindow_->Handle(), SW_SHOW);
+    }
+    TurnCameraImage(CameraTurnValue(settings.flip));
+}
+
+void CHalvertoneApp::TurnCameraImage(uint8_t value) {
+    KsRegisterBridge bridge(mainWindow_->CaptureDevice());
+    const bool cameraTurned =
+        WriteSensorRegister(bridge, kSensorDevice, kSensorTurnRegister, value, 1);
+    GrabberCallback::Instance().SetSoftwareTurn(!cameraTurned && value == CameraTurnValue(1));
 }
 
 void CHalvertoneApp::BuildTable(int flag) {

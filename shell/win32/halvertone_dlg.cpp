@@ -153,7 +153,7 @@ void CHalvertoneDlg::StartCamera() {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (c_.simulation.camera) {
         synthetic_ = MakeSimulatedCamera(c_.simulation, c_.programDirectory, c_.screen->width,
-                                         c_.screen->height, engine_->clock);
+                                         c_.screen->height, engine_->clock, c_.targets);
         synthetic_->Start();
         engine_->ring.ClearFrameArrived();
         CameraConnected() = 1;

@@ -14,6 +14,7 @@
 #include "capture/win32/capture_graph.h"
 #include "platform/profile_store.h"
 #include "platform/sim/synthetic_camera.h"
+#include "platform/sim/target_watch.h"
 #include "shell/screen_metrics.h"
 #include "shell/settings.h"
 #include "shell/simulation_settings.h"
@@ -30,6 +31,8 @@ struct MainWindowContext {
     const ScreenMetrics* screen = nullptr;
     const ScreenMapping* mapping = nullptr;
     SimulationSettings simulation;
+    // What the synthetic camera's calibrating user sees of the targets (null: nobody looks).
+    const sim::TargetWatch* targets = nullptr;
     // Commands of the menu and the tray, routed to the application; true when handled.
     std::function<bool(int id)> command;
     // Screen metrics and table again after a display change (the tools are stopped).
