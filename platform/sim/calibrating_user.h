@@ -27,7 +27,9 @@ class CalibratingUser {
 
   private:
     enum class Stage { kWaiting, kLooking, kHolding, kLifted };
-    void Look(uint64_t ms, const TargetSighting& seen);
+    // One change of stage, if one is due; true when the stage changed.
+    bool Step(uint64_t ms, const TargetSighting& seen);
+    void Enter(Stage stage, uint64_t ms);
 
     const TargetWatch& watch_;
     UserTiming timing_;

@@ -8,6 +8,7 @@
 
 #include "calibration/target_layout.h"
 #include "platform/ini_text_store.h"
+#include "platform/sim/camera_model.h"
 #include "platform/sim/pen_script_text.h"
 #include "platform/sim/target_recorder.h"
 #include "platform/sim/target_watch.h"
