@@ -38,6 +38,8 @@ SimulationSettings ReadSimulationSettings(ProfileStore& ini) {
     s.tilt = ReadNumber(ini, "Tilt", -0.3, 0.3);
     s.unplugAtMs = ReadTime(ini, "Unplug At");
     s.replugAtMs = ReadTime(ini, "Replug At");
+    s.upsideDown = ini.GetInt(kSimulationSection, "Upside Down", 0) == 1;
+    s.lamp = ini.GetInt(kSimulationSection, "Lamp", 0) == 1;
     return s;
 }
 

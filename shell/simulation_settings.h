@@ -6,7 +6,8 @@
 // cursor after every synthetic mouse event, "K1" and "Tilt" shape the camera's view, "Live Pen"
 // = 1 lets another process steer the pen instead of the script, "Unplug At" and "Replug At"
 // take the camera away and give it back, "Camera Log" notes it and what the notification icon
-// shows.
+// shows, "Upside Down" = 1 mounts the camera turned by 180 degrees and "Lamp" = 1 puts a lamp
+// in its view.
 #include <cstdint>
 #include <string>
 
@@ -30,6 +31,8 @@ struct SimulationSettings {
     // comes back ("Replug At"); -1: never.
     int32_t unplugAtMs = -1;
     int32_t replugAtMs = -1;
+    bool upsideDown = false;
+    bool lamp = false;
 };
 
 // Unreadable or out-of-range numbers give the defaults.

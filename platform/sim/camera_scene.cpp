@@ -39,8 +39,12 @@ const std::vector<uint8_t>& CameraScene::Render(const PenSample& pen) {
     lastSpot_.reset();
     if (pen.down && projection_) {
         lastSpot_ = projection_(pen.x, pen.y);
+        // The painter centres a spot on pixel indices, while camera point (x, y) lies inside
+        // pixel (floor x, floor y) whose middle is half a pixel further on. Without the shift
+        // the spot sits half a pixel up and left, a whole pixel once the picture is turned.
         if (lastSpot_)
-            painter_.AddSpot(lastSpot_->x, lastSpot_->y, options_.spotSigma, options_.spotPeak);
+            painter_.AddSpot(lastSpot_->x - 0.5, lastSpot_->y - 0.5, options_.spotSigma,
+                             options_.spotPeak);
     }
     return painter_.Bytes();
 }

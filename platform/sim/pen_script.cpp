@@ -14,6 +14,11 @@ PenScript& PenScript::Up(uint64_t atMs) {
     return *this;
 }
 
+PenScript& PenScript::Calibrate(uint64_t atMs) {
+    if (!calibrateFrom_ || atMs < *calibrateFrom_) calibrateFrom_ = atMs;
+    return *this;
+}
+
 void PenScript::Add(uint64_t atMs, PenSample pen) {
     if (!keys_.empty() && atMs < keys_.back().atMs) return;
     keys_.push_back(Key{atMs, pen});

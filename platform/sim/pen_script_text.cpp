@@ -25,7 +25,9 @@ PenScript ParsePenScript(std::string_view text) {
         std::string word;
         long long ms = -1;
         if (!(in >> ms) || ms < 0 || !(in >> word)) continue;
-        if (word == "up") {
+        if (word == "calibrate") {
+            script.Calibrate(static_cast<uint64_t>(ms));
+        } else if (word == "up") {
             script.Up(static_cast<uint64_t>(ms));
         } else if (word == "down") {
             double x = 0, y = 0;

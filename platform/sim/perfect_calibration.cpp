@@ -9,8 +9,11 @@ namespace halvertone::sim {
 
 bool StorePerfectCalibration(ProfileStore& settingsFile, const SimulationSettings& simulation,
                              const TargetGeometry& targets) {
-    const CameraModel model(
-        SimulatedCameraConfig(simulation, targets.screenWidth, targets.screenHeight));
+    CameraModelConfig config =
+        SimulatedCameraConfig(simulation, targets.screenWidth, targets.screenHeight);
+    // A camera mounted upside down is calibrated after the program turned its picture upright.
+    config.upsideDown = false;
+    const CameraModel model(config);
     if (!model.Valid()) return false;
     Settings settings;
     settings.calibrationSize = targets.size;

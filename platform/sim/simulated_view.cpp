@@ -14,6 +14,7 @@ CameraModelConfig SimulatedCameraConfig(const SimulationSettings& simulation, in
     config.screenWidth = screenWidth;
     config.screenHeight = screenHeight;
     config.k1 = simulation.k1;
+    config.upsideDown = simulation.upsideDown;
     // A camera looking up at the screen from below sees its top edge shorter.
     config.corners[0].x += simulation.tilt * kTiltPixels;
     config.corners[1].x -= simulation.tilt * kTiltPixels;

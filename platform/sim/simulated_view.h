@@ -1,6 +1,7 @@
 #pragma once
 // How the synthetic camera sees the screen for the "SIMULATION" settings: the camera model's
-// default keystoned view of the whole screen, with the configured lens distortion and tilt.
+// default keystoned view of the whole screen, with the configured lens distortion and tilt,
+// upright or turned by 180 degrees.
 #include <cstdint>
 
 #include "platform/sim/camera_model.h"

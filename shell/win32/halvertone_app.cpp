@@ -7,8 +7,10 @@
 #include "calibration/display_change.h"
 #include "calibration/table_builder.h"
 #include "calibration/text_lookup.h"
+#include "calibration/win32/check_environment_window.h"
 #include "calibration/win32/preset_choice_window.h"
 #include "capture/camera_image_turn.h"
+#include "capture/win32/grabber_callback.h"
 #include "capture/win32/ks_register_bridge.h"
 #include "shell/camera_connected.h"
 #include "shell/language_choice.h"
@@ -109,6 +111,8 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     context.screen = &screen;
     context.mapping = &mapping;
     context.simulation = simulation_;
+    if (simulation_.camera) targetWatch_ = new sim::TargetWatch;
+    context.targets = targetWatch_;
     context.command = [this](int id) { return OnCommand(id); };
     context.rebuildForDisplay = [this] {
         TableBuilder builder(settings, screen, mapping);
@@ -168,10 +172,7 @@ bool CHalvertoneApp::CreateToolbar() {
     c.camera.showIcon = [this](bool connected) {
         if (mainWindow_) mainWindow_->ShowCameraIcon(connected);
     };
-    c.camera.turnImage = [this] {
-        KsRegisterBridge bridge(mainWindow_->CaptureDevice());
-        SendCameraImageTurn(bridge, settings.flip);
-    };
+    c.camera.turnImage = [this] { TurnCameraImage(CameraTurnValue(settings.flip)); };
     c.camera.orientationError = [this] {
         return procedure_ && procedure_->State().orientationError.load();
     };
@@ -221,22 +222,32 @@ void CHalvertoneApp::MakeCalibration() {
     painter_ = new ScreenTargetPainter;
     beeper_ = new MessageBeeper;
     repainter_ = new DesktopRepainter;
+    targetPainter_ = painter_;
+    targetRepainter_ = repainter_;
+    if (targetWatch_) {
+        targetPainter_ = new sim::WatchedTargetPainter(*painter_, *targetWatch_);
+        targetRepainter_ = new sim::WatchedRepainter(*repainter_, *targetWatch_);
+    }
     dispatch_ = new WorkerToolDispatch(engine.flags, engine.state, engine.workers);
     CalibrationHooks hooks;
     hooks.buildTable = [this] { BuildTable(1); };
-    hooks.turnCameraImage = [this](uint8_t value) {
-        KsRegisterBridge bridge(mainWindow_->CaptureDevice());
-        WriteSensorRegister(bridge, kSensorDevice, kSensorTurnRegister, value, 1);
-    };
+    hooks.turnCameraImage = [this](uint8_t value) { TurnCameraImage(value); };
     hooks.text =
         WithTextBuffer([this](const std::string& section,
                               const std::string& key) { return LanguageText(section, key); },
                        kLanguageLookupChars);
     procedure_ = new CalibrationProcedure(CalibrationEnvironment{
-        settings, screen, *settingsIni_, engine.clock, engine.ring, *painter_, *beeper_,
-        *repainter_, *methodWindow_, *dispatch_, hooks});
-    calibrationRun_ = new ProcedureRun(*procedure_, *repainter_);
+        settings, screen, *settingsIni_, engine.clock, engine.ring, *targetPainter_, *beeper_,
+        *targetRepainter_, *methodWindow_, *dispatch_, hooks});
+    calibrationRun_ = new ProcedureRun(*procedure_, *targetRepainter_);
     dispatch_->Attach(*calibrationRun_);
+}
+
+void CHalvertoneApp::TurnCameraImage(uint8_t value) {
+    KsRegisterBridge bridge(mainWindow_->CaptureDevice());
+    const bool cameraTurned =
+        WriteSensorRegister(bridge, kSensorDevice, kSensorTurnRegister, value, 1);
+    GrabberCallback::Instance().SetSoftwareTurn(!cameraTurned && value == CameraTurnValue(1));
 }
 
 void CHalvertoneApp::BuildTable(int flag) {

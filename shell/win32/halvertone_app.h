@@ -15,6 +15,7 @@
 #include "calibration/screen_mapping.h"
 #include "calibration/win32/projection_method_window.h"
 #include "calibration/win32/screen_target_painter.h"
+#include "platform/sim/target_watch.h"
 #include "platform/win32/desktop_repainter.h"
 #include "platform/win32/message_beeper.h"
 #include "platform/win32/private_profile_store.h"
@@ -84,6 +85,9 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     // found none, or the mutex could not be created.
     bool SingleInstance(bool quit);
     void MakeCalibration();
+    // Sends the image-turn value to the camera; a camera that cannot turn its own picture
+    // (and the synthetic one) gets its frames turned before the trackers see them.
+    void TurnCameraImage(uint8_t value);
     void BuildTable(int flag);
     void SystemAbout();
     bool CreateToolbar();
@@ -111,6 +115,10 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     ScreenTargetPainter* painter_ = nullptr;
     MessageBeeper* beeper_ = nullptr;
     DesktopRepainter* repainter_ = nullptr;
+    // With the synthetic camera, the targets are also shown to its calibrating user.
+    sim::TargetWatch* targetWatch_ = nullptr;
+    TargetPainter* targetPainter_ = nullptr;
+    ScreenRepainter* targetRepainter_ = nullptr;
     WorkerToolDispatch* dispatch_ = nullptr;
     CalibrationProcedure* procedure_ = nullptr;
     ProcedureRun* calibrationRun_ = nullptr;

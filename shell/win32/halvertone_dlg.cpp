@@ -161,7 +161,7 @@ void CHalvertoneDlg::StartCamera() {
         if (!c_.simulation.cameraLog.empty())
             cameraLog_.open(ProgramFile(c_.programDirectory, c_.simulation.cameraLog));
         synthetic_ = MakeSimulatedCamera(c_.simulation, c_.programDirectory, c_.screen->width,
-                                         c_.screen->height, engine_->clock);
+                                         c_.screen->height, engine_->clock, c_.targets);
         synthetic_->Start();
         engine_->ring.ClearFrameArrived();
         CameraConnected() = 1;

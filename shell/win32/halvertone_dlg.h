@@ -15,6 +15,7 @@
 #include "platform/profile_store.h"
 #include "platform/sim/synthetic_camera.h"
 #include "platform/toolbar_view.h"
+#include "platform/sim/target_watch.h"
 #include "shell/screen_metrics.h"
 #include "shell/settings.h"
 #include "shell/simulation_settings.h"
@@ -32,6 +33,8 @@ struct MainWindowContext {
     const ScreenMapping* mapping = nullptr;
     SimulationSettings simulation;
     InkLinks ink;  // the drawing toolbar's pen and flags, and the stroke library
+    // What the synthetic camera's calibrating user sees of the targets (null: nobody looks).
+    const sim::TargetWatch* targets = nullptr;
     // Commands of the menu and the tray, routed to the application; true when handled.
     std::function<bool(int id)> command;
     // Screen metrics and table again after a display change (the tools are stopped).

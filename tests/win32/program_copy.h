@@ -161,6 +161,14 @@ inline std::vector<HWND> WindowsOf(DWORD pid, const std::string& className,
     return q.found;
 }
 
+// The main window of `pid` (dialog 102 with its video area, captioned "Halvertone"), or null.
+inline HWND MainWindowOf(DWORD pid) {
+    constexpr int kVideoArea = 1075;
+    for (HWND w : WindowsOf(pid, "#32770", "Halvertone"))
+        if (GetDlgItem(w, kVideoArea) != nullptr) return w;
+    return nullptr;
+}
+
 // A message box of `pid` with `caption` that has a button `buttonId`, or null.
 inline HWND MessageBoxOf(DWORD pid, const std::string& caption, int buttonId) {
     for (HWND w : WindowsOf(pid, "#32770", caption))

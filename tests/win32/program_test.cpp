@@ -12,6 +12,7 @@
 namespace halvertone {
 namespace {
 
+using testing::MainWindowOf;
 using testing::MessageBoxOf;
 using testing::MessageBoxText;
 using testing::ProgramCopy;
@@ -21,17 +22,10 @@ using testing::WindowsOf;
 constexpr char kProgram[] = "halvertone.exe";
 constexpr char kCaptureTool[] = "Grab_Screen.exe";
 constexpr char kCaption[] = "Halvertone";  // "Dialog Caption" and "Dialog_Caption" in English
-constexpr int kVideoArea = 1075;
 // Settings without "Pen Width": the key appears only when Exit writes the pen settings.
 constexpr char kNoCamera[] = "[SETTING]\r\nPID=\r\nVID=\r\nPen Color=255\r\n";
 constexpr char kSyntheticCamera[] =
     "[SETTING]\r\nPID=\r\nVID=\r\nPen Color=255\r\n[SIMULATION]\r\nCamera=1\r\n";
-
-HWND MainWindowOf(DWORD pid) {
-    for (HWND w : WindowsOf(pid, "#32770", kCaption))
-        if (GetDlgItem(w, kVideoArea) != nullptr) return w;
-    return nullptr;
-}
 
 HWND AnyWindowOf(DWORD pid) {
     std::pair<DWORD, HWND> q{pid, nullptr};
