@@ -41,6 +41,8 @@ TEST(TargetWatchThreads, TheUserOnlyEverPointsAtATargetThatWasPainted) {
             if (k % 97 == 0) watch.Wiped();
         }
     });
+    // The user starts looking once something is on the screen.
+    while (screen.paints.load() == 0) std::this_thread::yield();
     CalibratingUser user(watch, UserTiming{2, 5, 2, 40});
     int pressed = 0;
     for (uint64_t ms = 0; ms < 20000; ++ms) {
