@@ -169,7 +169,13 @@ void CHalvertoneDlg::StartCamera() {
 }
 
 void CHalvertoneDlg::Reconnect() {
-    if (synthetic_) return;
+    if (synthetic_) {
+        // Found again exactly when the synthetic camera delivers once more.
+        const bool back = synthetic_->Delivering();
+        CameraConnected() = back ? 1 : 0;
+        ShowIconFor(back);
+        return;
+    }
     const HRESULT hr = graph_.Build(false, CameraIdsFrom(*c_.settings), std::string(),
                                     GetDlgItem(hwnd_, kVideoAreaId));
     CameraConnected() = hr == 0 ? 1 : 0;

@@ -32,7 +32,11 @@ std::unique_ptr<sim::SyntheticCamera> MakeSimulatedCamera(const SimulationSettin
     auto pen = [script = std::move(script)](uint64_t ms) { return script.At(ms); };
     sim::CameraScene scene(sim::SimulatedView(simulation, screenWidth, screenHeight),
                            sim::SceneOptions{});
-    return std::make_unique<sim::SyntheticCamera>(clock, deliver, pen, std::move(scene));
+    auto camera = std::make_unique<sim::SyntheticCamera>(clock, deliver, pen, std::move(scene),
+                                                         simulation.frameRate);
+    camera->SetPlugSchedule({uint64_t{simulation.unplugEverySeconds} * 1000,
+                             uint64_t{simulation.unplugForSeconds} * 1000});
+    return camera;
 }
 
 }  // namespace halvertone

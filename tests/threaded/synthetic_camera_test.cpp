@@ -127,5 +127,47 @@ TEST(SyntheticCamera, UnpluggedDeliversNothingAndReplugResumes) {
     EXPECT_TRUE(camera.Running());
 }
 
+TEST(SyntheticCamera, UnplugsOnItsScheduleAndPacesSixtyFramesASecond) {
+    VirtualClock clock(500);
+    std::mutex m;
+    std::vector<uint64_t> stamps;  // ms after the camera's start
+    std::atomic<bool> hold{false};
+    SyntheticCamera camera(
+        clock,
+        [&](const uint8_t*, long) {
+            bool enough = false;
+            {
+                std::lock_guard lock(m);
+                stamps.push_back(clock.NowMs() - 500);
+                enough = stamps.back() >= 3000;
+            }
+            while (enough && !hold.load()) std::this_thread::yield();
+        },
+        nullptr, Scene(), 60);
+    camera.SetPlugSchedule({1000, 400});  // off from 600 to 999 ms of every second
+    camera.Start();
+    ASSERT_TRUE(WaitFor([&] {
+        std::lock_guard lock(m);
+        return !stamps.empty() && stamps.back() >= 3000;
+    }));
+    EXPECT_TRUE(camera.Delivering());
+    hold = true;
+    camera.Stop();
+
+    std::lock_guard lock(m);
+    int perSecond[3] = {0, 0, 0};
+    for (size_t i = 0; i < stamps.size(); ++i) {
+        EXPECT_LT(stamps[i] % 1000, 600u) << "a frame at " << stamps[i] << " ms while unplugged";
+        if (stamps[i] < 3000) ++perSecond[stamps[i] / 1000];
+        if (i > 0 && stamps[i] / 1000 == stamps[i - 1] / 1000) {
+            const uint64_t step = stamps[i] - stamps[i - 1];
+            EXPECT_TRUE(step == 16 || step == 17) << "step " << i << " = " << step;
+        }
+    }
+    for (int second = 0; second < 3; ++second)
+        EXPECT_EQ(perSecond[second], 36)
+            << "0.6 s plugged at 60 frames per second, second " << second;
+}
+
 }  // namespace
 }  // namespace halvertone::sim
