@@ -104,7 +104,8 @@ done
 [ "$crashed" -eq 0 ] && { sample || crashed=1; }
 import -window root "$out/screen-end.png" 2>/dev/null || true
 
-# Exit through the running instance: "/q" asks it to exit; its confirmation is answered.
+# Exit through the running instance: "/q" asks it to exit; its confirmation is answered with
+# Yes from inside Wine (keyboard focus is not to be trusted while the pen drives the mouse).
 exited=0
 status=""
 if [ "$crashed" -eq 0 ]; then
@@ -112,7 +113,7 @@ if [ "$crashed" -eq 0 ]; then
     for _ in $(seq 1 40); do
         sleep 0.5
         if ! kill -0 "$program" 2>/dev/null; then exited=1; break; fi
-        xdotool key Return 2>/dev/null || true
+        "$wine_run" "$sampler" halvertone.exe --press-yes >/dev/null 2>&1 || true
     done
     if [ "$exited" -eq 1 ]; then
         status=0

@@ -82,7 +82,7 @@ timeout 20 "$wine_run" "$dir/halvertone.exe" /Q
 check "the installed program started with /Q ends with status 0" test $? -eq 0
 
 # The installed program with the synthetic camera: it starts, its main window appears, and a
-# second start with "/q" asks it to exit; the confirmation is answered with Return.
+# second start with "/q" asks it to exit; the confirmation is answered with Yes.
 printf '[SETTING]\r\nPID=\r\nVID=\r\n[SIMULATION]\r\nCamera=1\r\n' >"$dir/Setting.ini"
 "$wine_run" "$dir/halvertone.exe" >/dev/null 2>&1 &
 program=$!
@@ -91,7 +91,7 @@ check "the installed program's main window answers" wait_until 20 answers
 check "the installed program is running" kill -0 $program
 timeout 20 "$wine_run" "$dir/halvertone.exe" /q >/dev/null 2>&1
 answer_and_gone() {
-    xdotool key Return 2>/dev/null
+    "$wine_run" "$sampler" halvertone.exe --press-yes >/dev/null 2>&1
     ! kill -0 $program 2>/dev/null
 }
 check "the installed program exits after /q and its confirmation" wait_until 20 answer_and_gone

@@ -1,8 +1,11 @@
 // One sample of a running program for long runs: its memory, handle and GUI object counts,
 // and whether its main window's message loop answers within five seconds. Prints one line
-// of JSON and exits 0 when the process was found, 1 when it was not.
+// of JSON and exits 0 when the process was found, 1 when it was not. With --press-yes it
+// instead presses Yes on the question box the program shows (its exit confirmation), which
+// keyboard input from outside cannot reach reliably while synthetic mouse input runs.
 //
 //   process_sample IMAGE_NAME [WINDOW_CAPTION]
+//   process_sample IMAGE_NAME --press-yes
 #include <windows.h>
 // windows.h first
 #include <psapi.h>
@@ -81,6 +84,17 @@ BOOL CALLBACK MatchWindow(HWND w, LPARAM lp) {
     return FALSE;
 }
 
+BOOL CALLBACK PressYes(HWND w, LPARAM lp) {
+    auto* q = reinterpret_cast<WindowQuery*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    HWND yes = owner == q->pid && IsWindowVisible(w) ? GetDlgItem(w, IDYES) : nullptr;
+    if (yes == nullptr) return TRUE;
+    PostMessageA(yes, BM_CLICK, 0, 0);
+    q->found = w;
+    return FALSE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -92,6 +106,12 @@ int main(int argc, char** argv) {
     if (pid == 0) {
         std::printf("{\"alive\":false}\n");
         return 1;
+    }
+    if (argc > 2 && lstrcmpA(argv[2], "--press-yes") == 0) {
+        WindowQuery query{pid, nullptr, nullptr};
+        EnumWindows(PressYes, reinterpret_cast<LPARAM>(&query));
+        std::printf("{\"alive\":true,\"pressed\":%s}\n", query.found ? "true" : "false");
+        return 0;
     }
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
     PROCESS_MEMORY_COUNTERS_EX memory{};
