@@ -39,3 +39,11 @@ source scripts/wine-session.sh
 wine_session_start "$root/build/windows" 1024x768
 trap wine_session_stop EXIT
 ctest --preset windows
+
+# The real program for a while with the synthetic camera at 60 frames per second and a random
+# pen: no crash, no hang, handles flat, memory bounded (0 skips it).
+soak_seconds="${HALVERTONE_SOAK_SECONDS:-600}"
+if [ "$soak_seconds" -gt 0 ]; then
+    echo "== soak (${soak_seconds} s) =="
+    scripts/soak.sh "$soak_seconds" "$root/build/windows/soak"
+fi

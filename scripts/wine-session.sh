@@ -1,6 +1,6 @@
 # Sourced by the test and run scripts: a display (Xvfb when none is set) and a persistent
 # wineserver for the private prefix of the Windows build tree.
-# Usage: wine_session_start BUILD_DIR [WIDTHxHEIGHT]; wine_session_stop
+# Usage: wine_session_start BUILD_DIR [WIDTHxHEIGHT]; wine_session_screen; wine_session_stop
 
 _ws_xvfb_pid=""
 wine_session_start() {
@@ -24,6 +24,11 @@ wine_session_start() {
     # pipe, or its helper processes inherit it and the reader never sees the end.
     wineserver -p >/dev/null 2>&1 </dev/null || true
     wineboot -i >/dev/null 2>&1 </dev/null || true
+}
+
+# The display's size, WIDTHxHEIGHT.
+wine_session_screen() {
+    xdpyinfo | awk '/dimensions:/ && !seen {print $2; seen = 1}'
 }
 
 wine_session_stop() {

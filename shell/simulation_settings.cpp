@@ -1,5 +1,6 @@
 #include "shell/simulation_settings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -40,6 +41,16 @@ SimulationSettings ReadSimulationSettings(ProfileStore& ini) {
     s.replugAtMs = ReadTime(ini, "Replug At");
     s.upsideDown = ini.GetInt(kSimulationSection, "Upside Down", 0) == 1;
     s.lamp = ini.GetInt(kSimulationSection, "Lamp", 0) == 1;
+    const double fps = ReadNumber(ini, "Frame Rate", 1, 120);
+    if (fps >= 1) s.frameRate = static_cast<int>(fps);
+    // A day at most; an unplugged stretch must leave some plugged time in every period.
+    const double every = ReadNumber(ini, "Unplug Every", 0, 86400);
+    const double length = ReadNumber(ini, "Unplug For", 0, 86400);
+    if (every >= 2) {
+        s.unplugEverySeconds = static_cast<uint32_t>(every);
+        const auto wanted = length >= 1 ? static_cast<uint32_t>(length) : 5u;
+        s.unplugForSeconds = std::min(wanted, s.unplugEverySeconds - 1);
+    }
     return s;
 }
 

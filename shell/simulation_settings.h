@@ -7,7 +7,8 @@
 // = 1 lets another process steer the pen instead of the script, "Unplug At" and "Replug At"
 // take the camera away and give it back, "Camera Log" notes it and what the notification icon
 // shows, "Upside Down" = 1 mounts the camera turned by 180 degrees and "Lamp" = 1 puts a lamp
-// in its view.
+// in its view, "Frame Rate" paces the camera, and "Unplug Every"/"Unplug For"
+// (seconds) pull it off the bus and back again and again.
 #include <cstdint>
 #include <string>
 
@@ -33,6 +34,9 @@ struct SimulationSettings {
     int32_t replugAtMs = -1;
     bool upsideDown = false;
     bool lamp = false;
+    int frameRate = 30;               // frames per second, 1 .. 120
+    uint32_t unplugEverySeconds = 0;  // 0: never unplugged
+    uint32_t unplugForSeconds = 0;    // shorter than the period; 0 with no period
 };
 
 // Unreadable or out-of-range numbers give the defaults.

@@ -48,7 +48,8 @@ void SyntheticCamera::Run() {
         // A camera that fell behind drops the frames it missed instead of bursting them.
         const uint64_t current = (now - start) * fps / 1000;
         frame = std::max(frame, current) + 1;
-        if (!plugged_.load()) continue;
+        scheduledIn_.store(schedule_.PluggedAt(now - start));
+        if (!Delivering()) continue;
         const PenSample pen = pen_ ? pen_(now - start) : PenSample{};
         const auto& bytes = scene_.Render(pen);
         if (onFrame_) onFrame_(bytes.data(), static_cast<long>(bytes.size()));

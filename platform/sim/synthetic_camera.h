@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/sim/camera_scene.h"
 #include "platform/sim/pen_script.h"
+#include "platform/sim/plug_schedule.h"
 
 namespace halvertone::sim {
 
@@ -40,6 +41,10 @@ class SyntheticCamera {
     void Unplug() { plugged_.store(false); }
     void Replug() { plugged_.store(true); }
     bool Plugged() const { return plugged_.load(); }
+    // Unplugs and replugs by itself on the schedule; set before Start.
+    void SetPlugSchedule(PlugSchedule schedule) { schedule_ = schedule; }
+    // Plugged by hand and by the schedule at the last frame time.
+    bool Delivering() const { return plugged_.load() && scheduledIn_.load(); }
 
     uint64_t FramesDelivered() const { return delivered_.load(); }
     int Fps() const { return fps_; }
@@ -54,6 +59,8 @@ class SyntheticCamera {
     const int fps_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> plugged_{true};
+    PlugSchedule schedule_;
+    std::atomic<bool> scheduledIn_{true};
     std::atomic<uint64_t> delivered_{0};
     std::thread thread_;
 };

@@ -181,8 +181,8 @@ void CHalvertoneDlg::StartCamera() {
 }
 
 bool CHalvertoneDlg::Reconnect() {
-    // The synthetic camera comes back when it is plugged in again.
-    if (synthetic_) return synthetic_->Plugged();
+    // The synthetic camera is found again exactly when it delivers once more.
+    if (synthetic_) return synthetic_->Delivering();
     return graph_.Build(false, CameraIdsFrom(*c_.settings), std::string(),
                         GetDlgItem(hwnd_, kVideoAreaId)) == 0;
 }

@@ -46,7 +46,11 @@ std::unique_ptr<sim::SyntheticCamera> MakeSimulatedCamera(const SimulationSettin
     sim::SceneOptions options;
     if (simulation.lamp) options.lamp = sim::Lamp{};
     sim::CameraScene scene(sim::SimulatedView(simulation, screenWidth, screenHeight), options);
-    return std::make_unique<sim::SyntheticCamera>(clock, deliver, pen, std::move(scene));
+    auto camera = std::make_unique<sim::SyntheticCamera>(clock, deliver, pen, std::move(scene),
+                                                         simulation.frameRate);
+    camera->SetPlugSchedule({uint64_t{simulation.unplugEverySeconds} * 1000,
+                             uint64_t{simulation.unplugForSeconds} * 1000});
+    return camera;
 }
 
 }  // namespace halvertone

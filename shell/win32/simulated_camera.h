@@ -1,7 +1,7 @@
 #pragma once
 // The synthetic camera as the program runs it: the pen script named in the "SIMULATION"
-// section, seen through the configured camera view, delivered at 30 frames per second to the
-// same grabber callback object the capture graph uses.
+// section, seen through the configured camera view, delivered at the configured frame rate
+// (and unplug schedule) to the same grabber callback object the capture graph uses.
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -6,6 +6,7 @@
 
 #include "platform/ini_text_store.h"
 #include "platform/sim/pen_script_text.h"
+#include "platform/sim/plug_schedule.h"
 
 namespace halvertone {
 namespace {
@@ -45,6 +46,60 @@ TEST(SimulationSettings, UnplugAndReplugTimesWithinADay) {
         IniTextStore b(std::string("[SIMULATION]\r\nUnplug At=") + bad + "\r\n");
         EXPECT_EQ(ReadSimulationSettings(b).unplugAtMs, -1) << bad;
     }
+}
+
+TEST(SimulationSettings, FrameRateAndUnplugScheduleStayWithinBounds) {
+    IniTextStore none(std::string("[SIMULATION]\r\nCamera=1\r\n"));
+    const SimulationSettings d = ReadSimulationSettings(none);
+    EXPECT_EQ(d.frameRate, 30);
+    EXPECT_EQ(d.unplugEverySeconds, 0u);
+    EXPECT_EQ(d.unplugForSeconds, 0u);
+
+    IniTextStore soak(
+        std::string("[SIMULATION]\r\nFrame Rate=60\r\nUnplug Every=180\r\nUnplug For=8\r\n"));
+    const SimulationSettings s = ReadSimulationSettings(soak);
+    EXPECT_EQ(s.frameRate, 60);
+    EXPECT_EQ(s.unplugEverySeconds, 180u);
+    EXPECT_EQ(s.unplugForSeconds, 8u);
+
+    struct Case {
+        const char* fps;
+        const char* every;
+        const char* length;
+        int wantFps;
+        uint32_t wantEvery;
+        uint32_t wantFor;
+    };
+    const Case cases[] = {
+        {"0", "1", "1", 30, 0, 0},           // a one-second period has no room to replug
+        {"121", "10", "", 30, 10, 5},        // length missing: five seconds
+        {"nan", "10", "30", 30, 10, 9},      // longer than the period: one second plugged
+        {"1e9", "inf", "5", 30, 0, 0},       // wild numbers keep the defaults
+        {"119.9", "86401", "5", 119, 0, 0},  // over a day is no schedule
+        {"-60", "3", "0", 30, 3, 2},
+    };
+    for (const Case& c : cases) {
+        IniTextStore ini(std::string("[SIMULATION]\r\nFrame Rate=") + c.fps +
+                         "\r\nUnplug Every=" + c.every + "\r\nUnplug For=" + c.length + "\r\n");
+        const SimulationSettings r = ReadSimulationSettings(ini);
+        EXPECT_EQ(r.frameRate, c.wantFps) << c.fps;
+        EXPECT_EQ(r.unplugEverySeconds, c.wantEvery) << c.every;
+        EXPECT_EQ(r.unplugForSeconds, c.wantFor) << c.every << " " << c.length;
+    }
+}
+
+TEST(PlugSchedule, UnpluggedForTheTailOfEveryPeriod) {
+    const sim::PlugSchedule never;
+    EXPECT_TRUE(never.PluggedAt(0));
+    EXPECT_TRUE(never.PluggedAt(1u << 31));
+    const sim::PlugSchedule s{180000, 5000};
+    EXPECT_TRUE(s.PluggedAt(0));
+    EXPECT_TRUE(s.PluggedAt(174999));
+    EXPECT_FALSE(s.PluggedAt(175000));
+    EXPECT_FALSE(s.PluggedAt(179999));
+    EXPECT_TRUE(s.PluggedAt(180000));
+    EXPECT_FALSE(s.PluggedAt(180000 * 1000ull + 177000)) << "the thousandth period too";
+    EXPECT_FALSE((sim::PlugSchedule{1000, 1000}.PluggedAt(10))) << "all the time off";
 }
 
 TEST(PenScriptText, ParsesKeyPointsAndSkipsWhatDoesNotParse) {

@@ -127,5 +127,50 @@ TEST(SyntheticCamera, UnpluggedDeliversNothingAndReplugResumes) {
     EXPECT_TRUE(camera.Running());
 }
 
+TEST(SyntheticCamera, UnplugsOnItsScheduleAndPacesSixtyFramesASecond) {
+    VirtualClock clock(500);
+    std::mutex m;
+    std::vector<uint64_t> stamps;  // ms after the camera's start
+    std::atomic<bool> hold{false};
+    SyntheticCamera camera(
+        clock,
+        [&](const uint8_t*, long) {
+            bool enough = false;
+            {
+                std::lock_guard lock(m);
+                stamps.push_back(clock.NowMs() - 500);
+                enough = stamps.back() >= 1500;
+            }
+            while (enough && !hold.load()) std::this_thread::yield();
+        },
+        nullptr, Scene(), 60);
+    camera.SetPlugSchedule({500, 200});  // off from 300 to 499 ms of every half second
+    camera.Start();
+    // Rendering is slow under the sanitizers; virtual time only moves between frames.
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            std::lock_guard lock(m);
+            return !stamps.empty() && stamps.back() >= 1500;
+        },
+        30000));
+    EXPECT_TRUE(camera.Delivering());
+    hold = true;
+    camera.Stop();
+
+    std::lock_guard lock(m);
+    int perPeriod[3] = {0, 0, 0};
+    for (size_t i = 0; i < stamps.size(); ++i) {
+        EXPECT_LT(stamps[i] % 500, 300u) << "a frame at " << stamps[i] << " ms while unplugged";
+        if (stamps[i] < 1500) ++perPeriod[stamps[i] / 500];
+        if (i > 0 && stamps[i] / 500 == stamps[i - 1] / 500) {
+            const uint64_t step = stamps[i] - stamps[i - 1];
+            EXPECT_TRUE(step == 16 || step == 17) << "step " << i << " = " << step;
+        }
+    }
+    for (int period = 0; period < 3; ++period)
+        EXPECT_EQ(perPeriod[period], 18)
+            << "300 ms plugged at 60 frames per second, period " << period;
+}
+
 }  // namespace
 }  // namespace halvertone::sim
