@@ -11,6 +11,8 @@ mkdir -p "$out/program"
 cp -r "$build/program/." "$out/program/"
 screen=$(xdpyinfo | awk '/dimensions:/ && !seen {print $2; seen = 1}')
 echo "screen: $screen"
+# The lesson writes on the desktop itself, without the companion board.
+sed -i 's/^Pen Button Mode=.*/Pen Button Mode=0/' "$out/program/Setting.ini"
 cat >> "$out/program/Setting.ini" <<'INI'
 
 [SIMULATION]

@@ -130,7 +130,8 @@ HWND Lesson::Toolbar() const {
 
 bool Lesson::TapButton(int id) {
     POINT c{};
-    if (!ChildCentre(Toolbar(), id, c)) {
+    // The toolbar steps aside for a moment after some commands.
+    if (!ChildCentre(WaitFor([this] { return Toolbar(); }, 5000), id, c)) {
         Note("toolbar button " + std::to_string(id) + " not found");
         return false;
     }
@@ -147,6 +148,9 @@ bool Lesson::ChooseFromMenu(int button, const std::function<bool(const MenuReade
         return false;
     }
     user_.Tap(item);
+    // The toolbar keeps the mouse in charge for a moment after a menu choice; a person's hand
+    // takes longer than that to reach the board anyway.
+    user_.Rest(1500);
     return true;
 }
 
@@ -314,8 +318,9 @@ bool Lesson::Write() {
     };
     // The highlighter switch heads the colour menu, above its separators.
     auto highlighter = [](const MenuReader& m, POINT& p) { return m.GroupCentre(0, p); };
-    if (!ChooseFromMenu(kColourButton, swatch(kRed), "red")) return false;
+    // The drawing buttons wake up with the pen.
     if (!TapButton(kPenButton)) return false;
+    if (!ChooseFromMenu(kColourButton, swatch(kRed), "red")) return false;
     for (const auto& s : red_) user_.Stroke(s);
     if (!ChooseFromMenu(kColourButton, swatch(kBlue), "blue")) return false;
     for (const auto& s : blue_) user_.Stroke(s);
