@@ -139,11 +139,19 @@ bool Lesson::TapButton(int id) {
     return true;
 }
 
+bool Lesson::SettledMenu() {
+    // A menu is read once it has been fully painted, as a person waits for it to open.
+    if (!WaitFor([] { return FindPopupMenu(); }, 4000)) return false;
+    Sleep(400);
+    return true;
+}
+
 bool Lesson::ChooseFromMenu(int button, const std::function<bool(const MenuReader&, POINT&)>& find,
                             const char* what) {
     if (!TapButton(button)) return false;
     POINT item{};
-    if (!WaitFor([&] { return find(MenuReader(), item) ? FindPopupMenu() : nullptr; }, 4000)) {
+    if (!SettledMenu() ||
+        !WaitFor([&] { return find(MenuReader(), item) ? FindPopupMenu() : nullptr; }, 4000)) {
         Note(std::string("menu item ") + what + " not found");
         return false;
     }
@@ -158,7 +166,8 @@ bool Lesson::TrayCommand(int group) {
     // The icon's right click, as the tray delivers it to the owner window.
     PostMessageA(main_, RegisterWindowMessageA("Tarnwick Demo"), 0, WM_RBUTTONUP);
     POINT item{};
-    if (!WaitFor([&] { return MenuReader().GroupCentre(group, item) ? FindPopupMenu() : nullptr; },
+    if (!SettledMenu() ||
+        !WaitFor([&] { return MenuReader().GroupCentre(group, item) ? FindPopupMenu() : nullptr; },
                  4000)) {
         Note("the tray menu did not open");
         return false;
@@ -386,12 +395,15 @@ bool Lesson::Capture() {
         return false;
     }
     const std::string name = paths_.outputDirectory + kCaptureName;
-    if (!SetDlgItemTextA(dialog, kFileNameCombo, name.c_str()))
-        SetDlgItemTextA(dialog, kFileNameEdit, name.c_str());
+    HWND edit = GetDlgItem(dialog, kFileNameEdit);
+    if (!edit) edit = GetDlgItem(dialog, kFileNameCombo);
+    SetWindowTextA(edit, name.c_str());
     HWND filter = GetDlgItem(dialog, kFilterCombo);
     SendMessageA(filter, CB_SETCURSEL, 2, 0);  // the third entry: PNG
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kFilterCombo, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(filter));
+    // A person's pick ends the choice too, which is when Wine takes the new filter.
+    for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kFilterCombo, code),
+                     reinterpret_cast<LPARAM>(filter));
     Sleep(300);
     Shot("save-dialog");
     POINT save{};

@@ -49,6 +49,8 @@ class Lesson {
     // (-1: the last).
     bool TrayCommand(int group);
     bool TapButton(int id);
+    // Waits for a popup menu to open and finish painting.
+    static bool SettledMenu();
     // Opens a toolbar button's menu and taps the item `find` locates on it.
     bool ChooseFromMenu(int button, const std::function<bool(const MenuReader&, POINT&)>& find,
                         const char* what);

@@ -31,13 +31,14 @@ MenuReader::MenuReader() {
 
 std::vector<MenuReader::Run> MenuReader::Groups() const {
     const RECT a = shot_.area;
+    // Only a row with nothing on it is background: a short word leaves most of its rows blank.
     auto kind = [&](int y) {
         std::map<uint32_t, int> counts;
         int total = 0;
         for (int x = a.left + kInset; x < a.right - kInset; ++x, ++total) ++counts[shot_.At(x, y)];
+        if (counts[background_] == total) return RowKind::kBackground;
         for (const auto& [c, n] : counts)
-            if (n * 10 >= total * 9)
-                return c == background_ ? RowKind::kBackground : RowKind::kUniform;
+            if (c != background_ && n * 10 >= total * 9) return RowKind::kUniform;
         return RowKind::kMixed;
     };
     // A separator is a run of at most three uniform rows; swatches are taller.
