@@ -21,31 +21,17 @@ double Within(double v, double lo, double hi) {
     return v;
 }
 
-// 0, n/4, n/2 and three times the truncated quarter.
-int32_t QuarterStart(int32_t n, int i) {
-    switch (i) {
-        case 0:
-            return 0;
-        case 1:
-            return n / 4;
-        case 2:
-            return n / 2;
-        default:
-            return Mul32(3, n / 4);
-    }
-}
-
 }  // namespace
 
-GridCell::GridCell(const CalibrationGrid& g, int k, int32_t screenWidth, int32_t screenHeight,
-                   int32_t projectorPosition)
+GridCell::GridCell(const CalibrationGrid& g, int k, const LatticeLines& lines, int32_t screenWidth,
+                   int32_t screenHeight, int32_t projectorPosition)
     : v_{g.G(k / 4, k % 4), g.G(k / 4, k % 4 + 1), g.G(k / 4 + 1, k % 4 + 1),
          g.G(k / 4 + 1, k % 4)},
       k_(k),
-      x0_(QuarterStart(screenWidth, k % 4)),
-      y0_(QuarterStart(screenHeight, k / 4)),
-      cw_(Add32(screenWidth / 4, 1)),
-      ch_(Add32(screenHeight / 4, 1)),
+      x0_(lines.cellX[static_cast<size_t>(k % 4)]),
+      y0_(lines.cellY[static_cast<size_t>(k / 4)]),
+      cw_(lines.cellWidth[static_cast<size_t>(k % 4)]),
+      ch_(lines.cellHeight[static_cast<size_t>(k / 4)]),
       screenWidth_(screenWidth),
       screenHeight_(screenHeight),
       projectorPosition_(projectorPosition) {}

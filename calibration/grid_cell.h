@@ -1,6 +1,6 @@
 #pragma once
 // One of the 16 quadrilaterals of the lattice, GridCell k = 4r + c, and how it places a camera
-// pixel on the screen. A cell stands for one quarter by one quarter of the screen: a pixel's
+// pixel on the screen. A cell stands for the screen rectangle between its lattice lines: a pixel's
 // screen x is its position between the cell's left and right edges along its own row, its
 // screen y its position between the top and bottom edges along its own column.
 #include <array>
@@ -8,6 +8,7 @@
 
 #include "calibration/calibration_grid.h"
 #include "calibration/int32_math.h"
+#include "calibration/lattice_lines.h"
 #include "calibration/pixel_rect.h"
 
 namespace halvertone {
@@ -17,8 +18,8 @@ inline constexpr int kGridCells = 16;
 class GridCell {
   public:
     GridCell() = default;
-    GridCell(const CalibrationGrid& grid, int k, int32_t screenWidth, int32_t screenHeight,
-             int32_t projectorPosition);
+    GridCell(const CalibrationGrid& grid, int k, const LatticeLines& lines, int32_t screenWidth,
+             int32_t screenHeight, int32_t projectorPosition);
 
     // Top left, top right, bottom right, bottom left: the order of the cell's polygon.
     const std::array<PixelPoint, 4>& Vertices() const { return v_; }
@@ -72,7 +73,7 @@ class GridCell {
     std::array<PixelPoint, 4> v_{};
     int k_ = 0;
     int32_t x0_ = 0, y0_ = 0;  // screen position of the cell's top-left corner
-    int32_t cw_ = 0, ch_ = 0;  // screen size of the cell, a quarter of the screen plus one
+    int32_t cw_ = 0, ch_ = 0;  // screen size of the cell
     int32_t screenWidth_ = 0, screenHeight_ = 0;
     int32_t projectorPosition_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "calibration/table_builder.h"
 
+#include <optional>
 #include <utility>
 
 #include "calibration/border_fill.h"
@@ -7,6 +8,7 @@
 #include "calibration/fine_correction.h"
 #include "calibration/lattice_derivation.h"
 #include "calibration/lattice_extension.h"
+#include "calibration/lattice_lines.h"
 #include "calibration/per_pixel_table_fill.h"
 #include "calibration/scan_window.h"
 
@@ -28,13 +30,13 @@ int TableBuilder::Build(int flag) {
     // Runs on every build, so after a restart the derived points come again from the stored
     // measured points (which by then include the outward extension).
     if (position == kUpright) DeriveLattice(grid);
+    const TargetGeometry targets{.size = settings_.calibrationSize,
+                                 .shiftX = settings_.calibrationShiftX,
+                                 .shiftY = settings_.calibrationShiftY,
+                                 .screenWidth = w,
+                                 .screenHeight = h};
     if (flag == 1) {
-        if (position == kUpright)
-            ExtendOuterRing(grid, TargetGeometry{.size = settings_.calibrationSize,
-                                                 .shiftX = settings_.calibrationShiftX,
-                                                 .shiftY = settings_.calibrationShiftY,
-                                                 .screenWidth = w,
-                                                 .screenHeight = h});
+        if (position == kUpright) ExtendOuterRing(grid, targets);
         SaveCalibration(position, w, h);
     }
 
@@ -50,9 +52,14 @@ int TableBuilder::Build(int flag) {
         WidenedScanWindow(mapping_.activeRegion.BoundingBox(), settings_.calibrationShiftX,
                           settings_.calibrationShiftY);
 
+    // An upright lattice was derived from the targets and extended to the screen's edges, so
+    // its lines stand where the targets were drawn. Other positions keep screen quarters.
+    const std::optional<LatticeLines> atTargets =
+        position == kUpright ? TargetLines(targets) : std::nullopt;
+    const LatticeLines lines = atTargets.value_or(QuarterLines(w, h));
     GridCells cells;
     for (int k = 0; k < kGridCells; ++k)
-        cells[static_cast<size_t>(k)] = GridCell(grid, k, w, h, position);
+        cells[static_cast<size_t>(k)] = GridCell(grid, k, lines, w, h, position);
     CameraToScreenTable& table = mapping_.Table();
     const BorderZones zones = MakeBorderZones(grid, mapping_.scanWindow);
     if (fill_ == TableFill::kPerPixel) {
@@ -62,7 +69,9 @@ int TableBuilder::Build(int flag) {
         AssignCells(table, mapping_.activeRegion, cells);
         FillBorders(table, zones);
     }
-    ApplyFineCorrection(table, mapping_.scanWindow, position, w, h);
+    // The fixed shifts of whole screen bands make up for quarters that stand away from the
+    // targets; on lines at the targets they would only move the pen off again.
+    if (!atTargets) ApplyFineCorrection(table, mapping_.scanWindow, position, w, h);
 
     mapping_.scanWindow = kWholeFrame;
     return 0;

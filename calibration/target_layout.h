@@ -50,6 +50,11 @@ enum class TargetStyle { kMeasured, kCurrent };
 TargetShape MainTarget(const TargetGeometry& g, int i, int j, TargetStyle style);
 TargetShape InnerTarget(const TargetGeometry& g, int a, int b, TargetStyle style);
 
+// Where the user holds the pen on a target: the crossing of its two lines.
+inline PixelPoint CrossOf(const TargetShape& target) {
+    return {target.vertical.from.x, target.horizontal.from.y};
+}
+
 // What is on the screen at `progress`: while the main targets are measured, the measured ones
 // and the current one; afterwards all nine main targets as measured, the measured inner
 // targets and the current one. The current target comes last so it is drawn on top.

@@ -33,10 +33,7 @@ struct CameraModelConfig {
     bool mirrored = false;     // the camera picture mirrored left to right
 };
 
-// Where the user holds the pen on a target: the crossing of its two lines.
-inline PixelPoint CrossOf(const TargetShape& target) {
-    return {target.vertical.from.x, target.horizontal.from.y};
-}
+using halvertone::CrossOf;
 
 class CameraModel {
   public:

@@ -60,8 +60,15 @@ MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetGeo
     const auto homography = CornerHomography(settings.grid, t);
     TableBuilder(settings, metrics, mapping).Build(1);
 
+    const PixelPoint firstCross = CrossOf(MainTarget(t, 0, 0, TargetStyle::kMeasured));
+    const PixelPoint lastCross = CrossOf(MainTarget(t, 2, 2, TargetStyle::kMeasured));
+    const auto betweenCrosses = [&](Point2 p) {
+        return p.x >= firstCross.x && p.x < lastCross.x + 1 && p.y >= firstCross.y &&
+               p.y < lastCross.y + 1;
+    };
+
     MappingAccuracy result;
-    std::vector<double> tableErrors, homographyErrors;
+    std::vector<double> tableErrors, coveredErrors, marginErrors, homographyErrors;
     for (int32_t y = 0; y < kFrameHeight; ++y) {
         for (int32_t x = 0; x < kFrameWidth; ++x) {
             const auto truth = model.CameraToScreen(PixelCentre({x, y}));
@@ -77,7 +84,9 @@ MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetGeo
                 ++result.unknown;
                 continue;
             }
-            tableErrors.push_back(Distance(*entry, *truth));
+            const double error = Distance(*entry, *truth);
+            tableErrors.push_back(error);
+            (betweenCrosses(*truth) ? coveredErrors : marginErrors).push_back(error);
             if (!homography) continue;
             const Point2 estimate = homography->Apply(PixelCentre({x, y}));
             homographyErrors.push_back(Distance(
@@ -85,7 +94,27 @@ MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetGeo
                 *truth));
         }
     }
+    // The pen held on screen points: the camera pixel that sees each point, looked up.
+    std::vector<double> penCovered, penMargin;
+    const auto along = [](int32_t extent, int32_t i) {
+        return std::min(16.0 * i + 0.5, extent - 0.5);
+    };
+    for (int32_t j = 0; j <= t.screenHeight / 16; ++j) {
+        for (int32_t i = 0; i <= t.screenWidth / 16; ++i) {
+            const Point2 point{along(t.screenWidth, i), along(t.screenHeight, j)};
+            const Point2 c = model.ScreenToCamera(point);
+            if (!(c.x >= 0 && c.x < kFrameWidth && c.y >= 0 && c.y < kFrameHeight)) continue;
+            const auto entry =
+                mapping.LookUp(TruncToInt32(std::floor(c.x)), TruncToInt32(std::floor(c.y)));
+            if (!entry || entry->x == kUnknown || entry->y == kUnknown) continue;
+            (betweenCrosses(point) ? penCovered : penMargin).push_back(Distance(*entry, point));
+        }
+    }
+    result.penCovered = Summarise(penCovered);
+    result.penMargin = Summarise(penMargin);
     result.table = Summarise(tableErrors);
+    result.covered = Summarise(coveredErrors);
+    result.margin = Summarise(marginErrors);
     result.homography = Summarise(homographyErrors);
     return result;
 }

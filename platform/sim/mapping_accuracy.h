@@ -18,7 +18,13 @@ struct ErrorStats {
 };
 
 struct MappingAccuracy {
-    ErrorStats table;       // the table built after a calibration (extension, no settings file)
+    ErrorStats table;    // the table built after a calibration (extension, no settings file)
+    ErrorStats covered;  // the table between the outer targets' crosses, where it interpolates
+    ErrorStats margin;   // the table between those crosses and the screen's edges
+    // Screen points every 16 pixels (and on the far edges) held with the pen: the camera pixel
+    // that sees each point looked up, between the crosses and in the margins.
+    ErrorStats penCovered;
+    ErrorStats penMargin;
     ErrorStats homography;  // one 4-corner homography, stored as whole pixels like the table
     size_t unknown = 0;     // pixels seeing the screen whose entry has a -1 component
     size_t uncovered = 0;   // pixels seeing the screen outside the ActiveRegion

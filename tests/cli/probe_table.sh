@@ -45,8 +45,10 @@ out=$("$probe" table --dir "$dir" --screen 1024x768 --out "$dir/t.bin")
 check "flag 0 status" 0 $?
 check "flag 0 summary" '{"scanWindow":[0,0,640,480],"regionBox":[100,80,500,400],"unknownBoth":0,"unknownX":0,"unknownY":0}' "$out"
 check "table size" 2457600 "$(stat -c %s "$dir/t.bin")"
-check "cell 5" "384 288" "$(entry "$dir/t.bin" 250 200)"
-check "corrected band" "256 133" "$(entry "$dir/t.bin" 200 134)"  # 130 + 3
+# Cell 5 runs from the first inner target's cross (262, 198) to the middle one's (513, 384).
+check "cell 5" "387 291" "$(entry "$dir/t.bin" 250 200)"
+# 198 * 54 / 80 = 133.65: the upright table shifts no band of rows.
+check "unshifted band" "262 133" "$(entry "$dir/t.bin" 200 134)"
 check "untouched outside" "0 0" "$(entry "$dir/t.bin" 50 50)"
 cmp -s "$dir/Setting.ini" "$dir/before.ini" && echo "ok   flag 0 leaves Setting.ini" ||
     { echo "FAIL flag 0 changed Setting.ini"; fail=1; }

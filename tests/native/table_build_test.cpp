@@ -107,7 +107,9 @@ TEST_F(BuildTest, CalibrationSurvivesTheReload) {
     EXPECT_EQ(settings.projectorPosition.load(), kUpright);
     EXPECT_EQ(store.writes.back().value, "0");
     EXPECT_EQ(settings.grid, kExtended);
-    EXPECT_EQ(mapping.Table().At(250, 200), (PixelPoint{384, 288}));  // unreflected
+    // Unreflected: cell 5 runs from the first inner target's cross (262, 198) to the middle
+    // target's (513, 384): 262 + trunc(50 * 251 / 100), 198 + trunc(40 * 186 / 80).
+    EXPECT_EQ(mapping.Table().At(250, 200), (PixelPoint{387, 291}));
 }
 
 TEST_F(BuildTest, LatticeIsKeptWhenTheFileRefusesTheWrites) {
