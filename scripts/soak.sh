@@ -41,6 +41,8 @@ run="$out/program"
 mkdir -p "$run" && out=$(cd "$out" && pwd) && run="$out/program"
 cp -r "$root/build/windows/program/." "$run/"
 
+# The pen writes on the desktop itself, without the companion board.
+sed -i 's/^Pen Button Mode=.*/Pen Button Mode=0/' "$run/Setting.ini"
 cat >>"$run/Setting.ini" <<INI
 
 [SIMULATION]
@@ -52,6 +54,11 @@ Frame Rate=60
 Unplug Every=${SOAK_UNPLUG_EVERY:-180}
 Unplug For=${SOAK_UNPLUG_FOR:-8}
 INI
+# On the default 1024 x 768 screen the toolbar docks right: the pen also switches between
+# mouse, pen and eraser, cleans and redraws (the capture and the menus open modal windows).
+if [ -z "${SOAK_BUTTONS+set}" ] && [ "$screen" = "1024x768" ]; then
+    SOAK_BUTTONS="mouse=999,222 pen=999,266 eraser=999,310 clean=999,442 redraw=999,530"
+fi
 buttons=()
 for b in ${SOAK_BUTTONS:-}; do buttons+=(--button "$b"); done
 python3 scripts/soak_pen.py --seconds "$duration" --screen "$screen" --seed "$seed" \
