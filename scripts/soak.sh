@@ -54,10 +54,14 @@ Frame Rate=60
 Unplug Every=${SOAK_UNPLUG_EVERY:-180}
 Unplug For=${SOAK_UNPLUG_FOR:-8}
 INI
-# On the default 1024 x 768 screen the toolbar docks right: the pen also switches between
-# mouse, pen and eraser, cleans and redraws (the capture and the menus open modal windows).
+# On the default 1024 x 768 screen the toolbar docks right, and edge gestures move it left:
+# the pen also switches between mouse, pen and eraser, cleans and redraws wherever it stands
+# (the capture and the menus open modal windows and are left out).
 if [ -z "${SOAK_BUTTONS+set}" ] && [ "$screen" = "1024x768" ]; then
-    SOAK_BUTTONS="mouse=999,222 pen=999,266 eraser=999,310 clean=999,442 redraw=999,530"
+    SOAK_BUTTONS=""
+    for x in 999 25; do
+        SOAK_BUTTONS+=" mouse=$x,222 pen=$x,266 eraser=$x,310 clean=$x,442 redraw=$x,530"
+    done
 fi
 buttons=()
 for b in ${SOAK_BUTTONS:-}; do buttons+=(--button "$b"); done
