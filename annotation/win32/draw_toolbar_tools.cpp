@@ -2,6 +2,7 @@
 // clean, redraw, the on-screen keyboard and the side command.
 #include "annotation/capture_tool_command.h"
 #include "annotation/capture_tool_drawing.h"
+#include "annotation/popup_tail.h"
 #include "annotation/screen_draw_message.h"
 #include "annotation/tool_selection.h"
 #include "annotation/toolbar_side_command.h"
@@ -202,13 +203,18 @@ void CDrawToolbarDlg::PopupButton(bool colour) {
         }
     }
     c_.clock->SleepMs(kAfterPopupWaitMs);
-    if (!cleanPending && !penJustSelected) {
+    const PopupTailPlan tail = PlanPopupTail(command != 0, cleanPending, penJustSelected,
+                                             CaptureToolDrawing() && c_.redraw);
+    // A choice was made: a stroke begun while the toolbar steps aside must reach the pen, not
+    // become a mouse drag on the desktop.
+    if (!tail.keepMouseInCharge) popupOpen_ = false;
+    if (tail.stepAside) {
         // The menu may have covered strokes of the board; the toolbar goes out of the way
         // while they are painted again.
         Hide();
         c_.clock->SleepMs(kReplayWaitMs);
         SetToolbarRefresh(false);
-        if (CaptureToolDrawing() && c_.redraw) c_.redraw->RedrawStrokes(*c_.captureToolStrokes);
+        if (tail.repaintBoard) c_.redraw->RedrawStrokes(*c_.captureToolStrokes);
         SetToolbarRefresh(true);
         Show();
     }
