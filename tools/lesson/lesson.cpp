@@ -158,7 +158,7 @@ bool Lesson::ChooseFromMenu(int button, const std::function<bool(const MenuReade
     user_.Tap(item);
     // The toolbar keeps the mouse in charge for a moment after a menu choice; a person's hand
     // takes longer than that to reach the board anyway.
-    user_.Rest(1500);
+    user_.Rest(3000);
     return true;
 }
 
@@ -207,7 +207,13 @@ bool Lesson::Start() {
     main_ = WaitFor([&] { return FindWindowWithChild(process_.dwProcessId, "#32770", 1075, true); },
                     20000);
     if (!main_) Note("no main window");
-    const HWND toolbar = WaitFor([&] { return Toolbar(); }, 25000);
+    // The toolbar may flash up before the start-up check of the room (about two seconds, when
+    // the pen must stay dark); it stays once the check has passed.
+    HWND toolbar = WaitFor([&] { return Toolbar(); }, 25000);
+    if (toolbar) {
+        Sleep(3000);
+        toolbar = WaitFor([&] { return Toolbar(); }, 25000);
+    }
     Shot("start");
     if (!toolbar) {
         Note("the toolbar never appeared (check-environment failed?)");

@@ -118,6 +118,15 @@ LRESULT CALLBACK Whiteboard::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                         nullptr, GetModuleHandleA(nullptr), nullptr);
         return 0;
     }
+    if (msg == WM_PAINT) {
+        // The page paints itself white, as an application repaints its content: the clean
+        // command and the eraser repaint windows without erasing their background.
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        FillRect(dc, &ps.rcPaint, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
     if (msg == WM_CLOSE) {
         DestroyWindow(hwnd);
         return 0;
