@@ -29,7 +29,7 @@ target_link_libraries(halvertone_win32 ${_win32_scope} halvertone_sim halvertone
 set(HALVERTONE_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
 file(MAKE_DIRECTORY ${HALVERTONE_PROGRAM_DIR})
 
-foreach(sub kits companion shell/win32/program resources tools/win32 tools/lesson packaging)
+foreach(sub kits companion shell/win32/program resources tools/win32 packaging)
     if(EXISTS ${CMAKE_SOURCE_DIR}/${sub}/CMakeLists.txt)
         add_subdirectory(${sub})
     endif()

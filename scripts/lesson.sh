@@ -24,7 +24,7 @@ Tilt=0.05
 INI
 
 set +e
-timeout 240 "$build/wine-run.sh" "$build/tools/lesson/halvertone-lesson.exe" \
+timeout 240 "$build/wine-run.sh" "$build/tools/win32/lesson/halvertone-lesson.exe" \
     "$out/program" "$out" 2>"$out/lesson.log"
 status=$?
 set -e

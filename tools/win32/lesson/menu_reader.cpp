@@ -1,8 +1,8 @@
-#include "tools/lesson/menu_reader.h"
+#include "tools/win32/lesson/menu_reader.h"
 
 #include <map>
 
-#include "tools/lesson/lesson_windows.h"
+#include "tools/win32/lesson/lesson_windows.h"
 
 namespace halvertone::lesson {
 namespace {

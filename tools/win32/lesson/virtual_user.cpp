@@ -1,4 +1,4 @@
-#include "tools/lesson/virtual_user.h"
+#include "tools/win32/lesson/virtual_user.h"
 
 #include <algorithm>
 #include <cmath>

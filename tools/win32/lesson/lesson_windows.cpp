@@ -1,4 +1,4 @@
-#include "tools/lesson/lesson_windows.h"
+#include "tools/win32/lesson/lesson_windows.h"
 
 #include <utility>
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "shell/win32/live_pen.h"
-#include "tools/lesson/lesson_windows.h"
-#include "tools/lesson/menu_reader.h"
-#include "tools/lesson/virtual_user.h"
+#include "tools/win32/lesson/lesson_windows.h"
+#include "tools/win32/lesson/menu_reader.h"
+#include "tools/win32/lesson/virtual_user.h"
 
 namespace halvertone::lesson {
 

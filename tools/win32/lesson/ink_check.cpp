@@ -1,4 +1,4 @@
-#include "tools/lesson/ink_check.h"
+#include "tools/win32/lesson/ink_check.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "tools/lesson/lesson.h"
+#include "tools/win32/lesson/lesson.h"
 
 #include <cmath>
 #include <cstdio>
@@ -10,7 +10,7 @@
 #include "platform/sim/perfect_calibration.h"
 #include "shell/settings_loader.h"
 #include "shell/simulation_settings.h"
-#include "tools/lesson/ink_check.h"
+#include "tools/win32/lesson/ink_check.h"
 
 namespace halvertone::lesson {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tools/lesson/lesson.h"
+#include "tools/win32/lesson/lesson.h"
 
 namespace {
 
