@@ -207,7 +207,12 @@ TEST(ToolbarProgram, BoardButtonStartsAndClosesTheCaptureToolInPenButtonMode2) {
     EXPECT_EQ(answer, 0u);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(toolbar) != FALSE; }, 2000));
 
-    ClickButton(toolbar, kBoard);
+    // Under Wine the toolbar counts as visible before its X window is back on the screen, and a
+    // click in between lands on the board: click again, as a user would, while it stays checked.
+    for (int tries = 0; tries < 3 && Checked(toolbar, kBoard); ++tries) {
+        ClickButton(toolbar, kBoard);
+        WaitFor([&] { return !Checked(toolbar, kBoard); }, 3000);
+    }
     EXPECT_TRUE(WaitFor([] { return FindWindowA("HalvertoneBoard", nullptr) == nullptr; }, 5000))
         << "the board did not close";
     EXPECT_FALSE(Checked(toolbar, kBoard));
