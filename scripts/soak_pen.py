@@ -102,8 +102,8 @@ def main():
     args = parser.parse_args()
     w, h = (int(v) for v in args.screen.lower().split("x"))
     actions = list(ACTIONS)
-    for spec in args.button:
-        _, _, xy = spec.partition("=")
+    for button in args.button:
+        _, _, xy = button.partition("=")
         bx, by = (float(v) for v in xy.split(","))
         actions.append((press_button(bx, by), 1))
 
