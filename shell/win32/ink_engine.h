@@ -39,9 +39,6 @@ struct InkEngine {
     InkEngine(const InkEngine&) = delete;
     InkEngine& operator=(const InkEngine&) = delete;
 
-    // The list new strokes go to, and the one a redraw paints.
-    StrokeList& ListInUse() const { return recorder.ListInUse(); }
-
     PenAttributes& pen;
     const CaptureToolState& captureTool;
     win32::GdiInkCanvas canvas;
