@@ -19,6 +19,7 @@ cat >> "$out/program/Setting.ini" <<'INI'
 Camera=1
 Live Pen=1
 Cursor Log=cursor.log
+Camera Log=camera.log
 K1=-0.05
 Tilt=0.05
 INI

@@ -61,7 +61,9 @@ bool Win32EraserWindow::CreateEraserWindow(int32_t widthSetting) {
     const HINSTANCE instance = OwnModule();
     if (!RegisterEraserClass(instance)) return false;
     const int side = EraserSide(widthSetting);
-    hwnd_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kEraserWindowClass,
+    // Never activated: the square must not take the focus from the user's window, and handing
+    // activation back when it goes would have its worker wait on other threads' windows.
+    hwnd_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kEraserWindowClass,
                             kEraserWindowTitle, WS_POPUP | WS_CLIPSIBLINGS, 0, 0, side, side,
                             nullptr, nullptr, instance, nullptr);
     return Exists();
@@ -69,13 +71,14 @@ bool Win32EraserWindow::CreateEraserWindow(int32_t widthSetting) {
 
 void Win32EraserWindow::MoveTo(PixelPoint topLeft) {
     if (HWND h = hwnd_.load())
-        SetWindowPos(h, nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SetWindowPos(h, nullptr, topLeft.x, topLeft.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32EraserWindow::Show() {
     HWND h = hwnd_.load();
     if (h == nullptr) return;
-    ShowWindow(h, SW_SHOW);
+    ShowWindow(h, SW_SHOWNOACTIVATE);
     // Painted now rather than at the next frame's repaint.
     UpdateWindow(h);
     DeliverSentMessages();

@@ -61,10 +61,10 @@ class PenHandoverTest : public ::testing::Test {
     }
     // Ends the sequence with the spot on the toolbar and waits until the pen worker handed it
     // to mouse mode: every frame before it has been handled by then.
-    bool HandBackAndSettle() {
+    bool HandBackAndSettle(WorkerKind from = WorkerKind::kPen) {
         ToolbarFrame();
         const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!(r.rig.flags.Mouse() && threads.Alive(WorkerKind::kPen) == 0)) {
+        while (!(r.rig.flags.Mouse() && threads.Alive(from) == 0)) {
             if (std::chrono::steady_clock::now() > until) return false;
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
@@ -138,6 +138,21 @@ TEST_F(PenHandoverTest, PopupClosingWhileThePenIsDownHandsTheRestOfTheStrokeToTh
     EXPECT_EQ(pen.points.back(), StrokePoint(kStrokePoints - 1));
     EXPECT_GT(LiveDrawings(), 0u);
     EXPECT_EQ(r.canvas.OpenScreens(), 0);
+}
+
+TEST_F(PenHandoverTest, EraserHandsATapOnTheToolbarToTheMouseAfterAStroke) {
+    starter.StartEraser();
+    for (int32_t i = 0; i < kStrokePoints; ++i) StrokeFrame(i);
+    EmptyFrames(20);  // the square has gone; the user reaches for a button
+    ToolbarFrame();
+    ToolbarFrame();
+    EmptyFrames(20);
+    ASSERT_TRUE(HandBackAndSettle(WorkerKind::kEraser));
+
+    EXPECT_EQ(LeftPresses(), 1) << "the tap pressed the toolbar";
+    const auto strokes = Strokes();
+    ASSERT_EQ(strokes.size(), 1u);
+    EXPECT_TRUE(std::holds_alternative<EraserStrokeData>(strokes[0].data));
 }
 
 }  // namespace

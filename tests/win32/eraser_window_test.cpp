@@ -141,6 +141,25 @@ TEST(EraserWindowTest, StaysAboveAnOrdinaryWindowShownLater) {
     EXPECT_EQ(WindowFromPoint({310, 310}), eraser.Handle());
 }
 
+// The square follows the pen over the user's window and must leave it active: a square that
+// took the activation would hand it back on every lift, waiting on the user's threads.
+TEST(EraserWindowTest, ShowingAndDestroyingTheSquareLeavesTheActiveWindowAlone) {
+    testing::BackdropWindow user({0x00FFFFFF}, 64, {100, 100, 700, 500});
+    SetForegroundWindow(user.Handle());
+    testing::PumpUntil([&] { return GetForegroundWindow() == user.Handle(); });
+    ASSERT_EQ(GetForegroundWindow(), user.Handle());
+    Win32EraserWindow eraser;
+    ASSERT_TRUE(eraser.CreateEraserWindow(5));
+    EXPECT_TRUE(GetWindowLongPtrA(eraser.Handle(), GWL_EXSTYLE) & WS_EX_NOACTIVATE);
+    eraser.MoveTo({200, 200});
+    eraser.Show();
+    EXPECT_TRUE(IsWindowVisible(eraser.Handle()));
+    EXPECT_EQ(GetForegroundWindow(), user.Handle()) << "eraser " << eraser.Handle();
+    EXPECT_EQ(GetActiveWindow(), user.Handle());
+    eraser.Destroy();
+    EXPECT_EQ(GetForegroundWindow(), user.Handle());
+}
+
 TEST(EraserWindowTest, EachCreationReplacesTheSquareAndDestroyEndsIt) {
     Win32EraserWindow eraser;
     EXPECT_FALSE(eraser.Exists());

@@ -318,6 +318,17 @@ bool Lesson::MouseClick() {
     return board_.NoteOpened();
 }
 
+void Lesson::DrawAndLook(const std::vector<POINT>& stroke, uint32_t colour) {
+    user_.Stroke(stroke);
+    Sleep(150);
+    // A stroke that did not show while it was drawn is named: the final picture alone would
+    // not tell which one went missing.
+    const double shown = Share(WholeScreen(), {stroke}, colour);
+    if (shown < 0.8)
+        Note("stroke from " + std::to_string(stroke.front().x) + "," +
+             std::to_string(stroke.front().y) + " shown " + Percent(shown));
+}
+
 bool Lesson::Write() {
     board_.Refresh();
     red_ = {{{200, 200}, {200, 300}},
@@ -336,9 +347,9 @@ bool Lesson::Write() {
     // The drawing buttons wake up with the pen.
     if (!TapButton(kPenButton)) return false;
     if (!ChooseFromMenu(kColourButton, swatch(kRed), "red")) return false;
-    for (const auto& s : red_) user_.Stroke(s);
+    for (const auto& s : red_) DrawAndLook(s, kRed);
     if (!ChooseFromMenu(kColourButton, swatch(kBlue), "blue")) return false;
-    for (const auto& s : blue_) user_.Stroke(s);
+    for (const auto& s : blue_) DrawAndLook(s, kBlue);
     if (!ChooseFromMenu(kColourButton, highlighter, "highlighter") ||
         !ChooseFromMenu(kColourButton, swatch(kYellow), "yellow") ||
         !ChooseFromMenu(
@@ -363,7 +374,8 @@ bool Lesson::Write() {
 bool Lesson::Erase() {
     erased_ = {red_[3]};  // the "I"
     if (!TapButton(kEraserButton)) return false;
-    user_.Stroke({{320, 185}, {320, 315}}, 4);
+    // The pen holds the square's corner: a person puts the square over the line, not its edge.
+    user_.Stroke({{310, 185}, {310, 315}}, 4);
     Sleep(500);
     Shot("eraser");
     const win32::ScreenShot screen = WholeScreen();
@@ -381,7 +393,10 @@ bool Lesson::CleanAndRedraw() {
     const double afterClean =
         std::max(Share(screen, red_, kRed, 1), Share(screen, blue_, kBlue, 1));
     if (!TapButton(kRedrawButton)) return false;
-    Sleep(1200);
+    // The toolbar steps aside while the strokes are painted again and comes back after.
+    WaitFor([this]() -> HWND { return Toolbar() ? nullptr : GetDesktopWindow(); }, 3000);
+    WaitFor([this] { return Toolbar(); }, 8000);
+    Sleep(300);
     Shot("redraw");
     screen = WholeScreen();
     const double red = Share(screen, {red_[0], red_[1], red_[2]}, kRed);

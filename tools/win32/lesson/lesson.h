@@ -55,6 +55,7 @@ class Lesson {
     bool ChooseFromMenu(int button, const std::function<bool(const MenuReader&, POINT&)>& find,
                         const char* what);
     HWND Toolbar() const;
+    void DrawAndLook(const std::vector<POINT>& stroke, uint32_t colour);
 
     LessonPaths paths_;
     LivePenMapping pen_{true};

@@ -9,8 +9,10 @@ namespace {
 constexpr int kStepMs = 15;
 // Long enough for a few camera frames to see the pen before it moves.
 constexpr int kSettleMs = 150;
-// A hand never draws a perfectly straight line: a pixel or two of wobble on each axis.
-constexpr int kWobble[] = {0, 2, -1, 1, -2};
+// A hand never draws a perfectly straight line. The pen keeps a point only when it moved two
+// pixels on both axes, and the camera sees the screen coarser than that: the wobble swings by
+// four pixels from step to step so that a straight stroke keeps being drawn as it goes.
+constexpr int kWobble[] = {2, -2};
 
 }  // namespace
 
@@ -39,8 +41,8 @@ void VirtualUser::Stroke(const std::vector<POINT>& path, int pixelsPerStep) {
         const int steps = std::max(1, static_cast<int>(length / std::max(1, pixelsPerStep)));
         for (int s = 1; s <= steps; ++s) {
             const double t = static_cast<double>(s) / steps;
-            const int wx = s < steps ? kWobble[(s + i) % 5] : 0;
-            const int wy = s < steps ? kWobble[(3 * s + i) % 5] : 0;
+            const int wx = s < steps ? kWobble[s % 2] : 0;
+            const int wy = s < steps ? kWobble[(s + 1) % 2] : 0;
             const POINT q{static_cast<LONG>(std::lround(a.x + (b.x - a.x) * t)) + wx,
                           static_cast<LONG>(std::lround(a.y + (b.y - a.y) * t)) + wy};
             Hold(q, kStepMs);
