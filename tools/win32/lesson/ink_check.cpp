@@ -21,23 +21,42 @@ std::vector<POINT> SamplePath(const std::vector<POINT>& path, int spacing) {
     return out;
 }
 
+namespace {
+
+bool ColourNear(const win32::ScreenShot& shot, POINT p, uint32_t colour, int reach,
+                int tolerance) {
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const LONG x = p.x + dx, y = p.y + dy;
+            if (x < shot.area.left || y < shot.area.top || x >= shot.area.right ||
+                y >= shot.area.bottom)
+                continue;
+            if (win32::ChannelDistance(shot.At(x, y), colour) <= tolerance) return true;
+        }
+    return false;
+}
+
+}  // namespace
+
 double CoveredShare(const win32::ScreenShot& shot, const std::vector<POINT>& points,
                     uint32_t colour, int reach, int tolerance) {
     if (points.empty()) return 0;
     int covered = 0;
-    for (POINT p : points) {
-        bool found = false;
-        for (int dy = -reach; dy <= reach && !found; ++dy)
-            for (int dx = -reach; dx <= reach && !found; ++dx) {
-                const LONG x = p.x + dx, y = p.y + dy;
-                if (x < shot.area.left || y < shot.area.top || x >= shot.area.right ||
-                    y >= shot.area.bottom)
-                    continue;
-                found = win32::ChannelDistance(shot.At(x, y), colour) <= tolerance;
-            }
-        covered += found ? 1 : 0;
-    }
+    for (POINT p : points) covered += ColourNear(shot, p, colour, reach, tolerance) ? 1 : 0;
     return static_cast<double>(covered) / static_cast<double>(points.size());
+}
+
+double MatchedInkShare(const win32::ScreenShot& from, const win32::ScreenShot& in, RECT area,
+                       int reach, int tolerance) {
+    int ink = 0, matched = 0;
+    for (LONG y = area.top; y < area.bottom; ++y)
+        for (LONG x = area.left; x < area.right; ++x) {
+            const uint32_t c = from.At(x, y);
+            if (win32::ChannelDistance(c, 0xFFFFFF) <= tolerance) continue;  // paper
+            ++ink;
+            matched += ColourNear(in, POINT{x, y}, c, reach, tolerance) ? 1 : 0;
+        }
+    return ink == 0 ? 1.0 : static_cast<double>(matched) / static_cast<double>(ink);
 }
 
 win32::ScreenShot WholeScreen() {

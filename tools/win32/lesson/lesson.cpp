@@ -379,6 +379,7 @@ bool Lesson::Erase() {
     Sleep(500);
     Shot("eraser");
     const win32::ScreenShot screen = WholeScreen();
+    beforeClean_ = screen;
     const double left = Share(screen, erased_, kRed, 1);
     const double kept = Share(screen, {red_[0], red_[1]}, kRed);
     Note("red left under the eraser " + Percent(left) + ", untouched strokes " + Percent(kept));
@@ -402,9 +403,17 @@ bool Lesson::CleanAndRedraw() {
     const double red = Share(screen, {red_[0], red_[1], red_[2]}, kRed);
     const double blue = Share(screen, blue_, kBlue);
     const double erased = Share(screen, erased_, kRed, 1);
+    // The redrawn picture against the one before the clean, both ways round: nothing lost,
+    // nothing added beyond the tails the live drawing leaves for the redraw.
+    const RECT writing{150, 170, 700, 340};
+    const double kept = MatchedInkShare(beforeClean_, screen, writing, 3, 80);
+    const double same = MatchedInkShare(screen, beforeClean_, writing, 3, 80);
     Note("ink after clean " + Percent(afterClean) + "; after redraw red " + Percent(red) +
-         ", blue " + Percent(blue) + ", erased part " + Percent(erased));
-    return afterClean <= 0.1 && red >= 0.8 && blue >= 0.8 && erased <= 0.2;
+         ", blue " + Percent(blue) + ", erased part " + Percent(erased) +
+         "; picture before the clean found again " + Percent(kept) + ", redrawn ink seen before " +
+         Percent(same));
+    return afterClean <= 0.1 && red >= 0.8 && blue >= 0.8 && erased <= 0.2 && kept >= 0.9 &&
+           same >= 0.85;
 }
 
 bool Lesson::Capture() {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/screen_shot.h"
 #include "shell/win32/live_pen.h"
 #include "tools/win32/lesson/lesson_windows.h"
 #include "tools/win32/lesson/menu_reader.h"
@@ -67,6 +68,7 @@ class Lesson {
     std::vector<std::string> notes_;
     // The writing, kept for the later checks.
     std::vector<std::vector<POINT>> red_, blue_, erased_;
+    win32::ScreenShot beforeClean_;  // the writing after the eraser, before the clean
     std::vector<POINT> highlight_;
 };
 
