@@ -61,8 +61,11 @@ class PenHandoverTest : public ::testing::Test {
     }
     // Ends the sequence with the spot on the toolbar and waits until the pen worker handed it
     // to mouse mode: every frame before it has been handled by then.
-    bool HandBackAndSettle(WorkerKind from = WorkerKind::kPen) {
+    bool HandBackAndSettle() {
         ToolbarFrame();
+        return MouseAloneInCharge(WorkerKind::kPen);
+    }
+    bool MouseAloneInCharge(WorkerKind from) {
         const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!(r.rig.flags.Mouse() && threads.Alive(from) == 0)) {
             if (std::chrono::steady_clock::now() > until) return false;
@@ -146,8 +149,9 @@ TEST_F(PenHandoverTest, EraserHandsATapOnTheToolbarToTheMouseAfterAStroke) {
     EmptyFrames(20);  // the square has gone; the user reaches for a button
     ToolbarFrame();
     ToolbarFrame();
+    // A push waits while both slots are full: all but the last two frames have been handled.
     EmptyFrames(20);
-    ASSERT_TRUE(HandBackAndSettle(WorkerKind::kEraser));
+    ASSERT_TRUE(MouseAloneInCharge(WorkerKind::kEraser));
 
     EXPECT_EQ(LeftPresses(), 1) << "the tap pressed the toolbar";
     const auto strokes = Strokes();
