@@ -121,22 +121,7 @@ TEST(RegionAgreement, SelfTouchingAndDegenerateOutlines) {
         {{0, 0}, {640, 0}, {640, 480}, {0, 480}},      // the whole frame
         {{50, 50}, {50, 50}, {50, 50}, {50, 50}},      // collapsed to a point
         {{10, 10}, {300, 200}, {150, 105}, {10, 10}},  // collapsed to a line
-        {{0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0},
-         {0, 0}},                                          // fresh-install lattice
+        std::vector<PixelPoint>(16),                       // fresh-install lattice
         {{100, 100}, {300, 300}, {300, 100}, {100, 300}},  // bow tie
         {{-30, -30}, {670, -30}, {320, 510}},              // beyond the frame
         {{100, 100},

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "calibration/projection_method_dialog.h"
 #include "calibration/table_builder.h"
 #include "platform/ini_text_store.h"
 #include "platform/sim/camera_model.h"
@@ -30,8 +31,6 @@ using testing::ProgramCopy;
 using testing::WaitForWindow;
 
 constexpr int kCalibrationCommand = 32788;
-constexpr int kMessageLabel = 1118;
-constexpr int kDesktopRadio = 1114;
 constexpr int kStatusLine = 1076;
 constexpr DWORD kCalibrationLimitMs = 45000;
 
@@ -71,7 +70,7 @@ HWND MethodDialogOf(DWORD pid) {
             auto* q = reinterpret_cast<Query*>(lp);
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
-            if (owner != q->pid || !GetDlgItem(w, kMessageLabel) || !GetDlgItem(w, kDesktopRadio))
+            if (owner != q->pid || !GetDlgItem(w, kIdCalibrationMessage) || !GetDlgItem(w, kIdDesktop))
                 return TRUE;
             q->found = w;
             return FALSE;
@@ -222,13 +221,13 @@ CalibrationRun CalibrateWithTheVirtualUser(ProgramCopy& copy) {
         ADD_FAILURE() << "the calibration command did not show the projection-method dialog";
         return run;
     }
-    run.firstMessage = ItemText(method, kMessageLabel);
+    run.firstMessage = ItemText(method, kIdCalibrationMessage);
     PostMessageA(GetDlgItem(method, IDOK), BM_CLICK, 0, 0);
 
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < kCalibrationLimitMs) {
         if (IsWindowVisible(method) &&
-            ItemText(method, kMessageLabel).find("upside down") != std::string::npos)
+            ItemText(method, kIdCalibrationMessage).find("upside down") != std::string::npos)
             run.sawUpsideDownMessage = true;
         run.settingsText = copy.Read("Setting.ini");
         // The lattice is written by the build at the end; "Projector Position" after it.

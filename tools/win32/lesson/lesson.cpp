@@ -5,6 +5,8 @@
 #include <fstream>
 #include <utility>
 
+#include "annotation/toolbar_layout.h"
+#include "calibration/projection_method_dialog.h"
 #include "calibration/target_layout.h"
 #include "platform/ini_file_store.h"
 #include "platform/sim/perfect_calibration.h"
@@ -15,20 +17,11 @@
 namespace halvertone::lesson {
 namespace {
 
-// Toolbar buttons and menu commands.
-constexpr int kMouseButton = 1086;
-constexpr int kPenButton = 1087;
-constexpr int kEraserButton = 1088;
-constexpr int kWidthButton = 1078;
-constexpr int kColourButton = 1079;
-constexpr int kCleanButton = 1080;
-constexpr int kCaptureButton = 1081;
-constexpr int kRedrawButton = 1082;
+using namespace toolbar_button;
 // The tray menu: "Do Calibration" heads it, "Exit" ends it.
 constexpr int kCalibrationGroup = 0;
 constexpr int kExitGroup = -1;
 constexpr int kWidest = 7;
-constexpr int kMethodLabel = 1118;
 constexpr uint32_t kRed = 0x0000FF, kBlue = 0xFF0000, kYellow = 0x00FFFF, kWhite = 0xFFFFFF;
 // Save dialog controls: the file name (combo box or edit) and the type filter.
 constexpr int kFileNameCombo = 0x47C, kFileNameEdit = 0x480, kFilterCombo = 0x470;
@@ -125,7 +118,7 @@ void Lesson::Shot(const std::string& name) {
 }
 
 HWND Lesson::Toolbar() const {
-    return FindWindowWithChild(process_.dwProcessId, "#32770", kPenButton);
+    return FindWindowWithChild(process_.dwProcessId, "#32770", kPen);
 }
 
 bool Lesson::TapButton(int id) {
@@ -230,7 +223,7 @@ bool Lesson::Calibrate() {
     if (!TrayCommand(kCalibrationGroup)) return false;
     // The mounting question comes first; the desktop mounting stays chosen.
     const HWND method = WaitFor(
-        [&] { return FindWindowWithChild(process_.dwProcessId, "#32770", kMethodLabel); }, 5000);
+        [&] { return FindWindowWithChild(process_.dwProcessId, "#32770", kIdCalibrationMessage); }, 5000);
     POINT ok{};
     if (!method || !ChildCentre(method, IDOK, ok)) {
         Note("no projection-method dialog");
@@ -311,7 +304,7 @@ bool Lesson::MouseClick() {
         Note("no button to click");
         return false;
     }
-    if (!TapButton(kMouseButton)) return false;
+    if (!TapButton(kMouse)) return false;
     user_.Tap(Centre(b));
     Sleep(500);
     Shot("mouse-click");
@@ -345,15 +338,15 @@ bool Lesson::Write() {
     // The highlighter switch heads the colour menu, above its separators.
     auto highlighter = [](const MenuReader& m, POINT& p) { return m.GroupCentre(0, p); };
     // The drawing buttons wake up with the pen.
-    if (!TapButton(kPenButton)) return false;
-    if (!ChooseFromMenu(kColourButton, swatch(kRed), "red")) return false;
+    if (!TapButton(kPen)) return false;
+    if (!ChooseFromMenu(kPenColor, swatch(kRed), "red")) return false;
     for (const auto& s : red_) DrawAndLook(s, kRed);
-    if (!ChooseFromMenu(kColourButton, swatch(kBlue), "blue")) return false;
+    if (!ChooseFromMenu(kPenColor, swatch(kBlue), "blue")) return false;
     for (const auto& s : blue_) DrawAndLook(s, kBlue);
-    if (!ChooseFromMenu(kColourButton, highlighter, "highlighter") ||
-        !ChooseFromMenu(kColourButton, swatch(kYellow), "yellow") ||
+    if (!ChooseFromMenu(kPenColor, highlighter, "highlighter") ||
+        !ChooseFromMenu(kPenColor, swatch(kYellow), "yellow") ||
         !ChooseFromMenu(
-            kWidthButton, [](const MenuReader& m, POINT& p) { return m.BarCentre(kWidest, p); },
+            kPenWidth, [](const MenuReader& m, POINT& p) { return m.BarCentre(kWidest, p); },
             "widest bar"))
         return false;
     user_.Stroke(highlight_);
@@ -367,13 +360,13 @@ bool Lesson::Write() {
     Note("red " + Percent(red) + ", blue " + Percent(blue) + ", highlighter " + Percent(tint) +
          ", red under it " + Percent(under));
     // Later strokes go back to plain ink.
-    ChooseFromMenu(kColourButton, highlighter, "highlighter");
+    ChooseFromMenu(kPenColor, highlighter, "highlighter");
     return red >= 0.8 && blue >= 0.8 && tint >= 0.6 && under >= 0.6;
 }
 
 bool Lesson::Erase() {
     erased_ = {red_[3]};  // the "I"
-    if (!TapButton(kEraserButton)) return false;
+    if (!TapButton(kEraser)) return false;
     // The pen holds the square's corner: a person puts the square over the line, not its edge.
     user_.Stroke({{310, 185}, {310, 315}}, 4);
     Sleep(500);
@@ -387,13 +380,13 @@ bool Lesson::Erase() {
 }
 
 bool Lesson::CleanAndRedraw() {
-    if (!TapButton(kCleanButton)) return false;
+    if (!TapButton(kCleanScreen)) return false;
     Sleep(800);
     Shot("clean");
     win32::ScreenShot screen = WholeScreen();
     const double afterClean =
         std::max(Share(screen, red_, kRed, 1), Share(screen, blue_, kBlue, 1));
-    if (!TapButton(kRedrawButton)) return false;
+    if (!TapButton(kRedrawScreen)) return false;
     // The toolbar steps aside while the strokes are painted again and comes back after.
     WaitFor([this]() -> HWND { return Toolbar() ? nullptr : GetDesktopWindow(); }, 3000);
     WaitFor([this] { return Toolbar(); }, 8000);
@@ -417,7 +410,7 @@ bool Lesson::CleanAndRedraw() {
 }
 
 bool Lesson::Capture() {
-    if (!TapButton(kCaptureButton)) return false;
+    if (!TapButton(kScreenCapture)) return false;
     const HWND dialog = WaitFor(
         [&] { return FindWindowWithChild(process_.dwProcessId, "#32770", kFilterCombo); }, 20000);
     if (!dialog) {
