@@ -19,7 +19,7 @@ using testing::WindowsOf;
 
 constexpr char kProgram[] = "halvertone.exe";
 constexpr int kSide = 1085, kMouse = 1086, kPen = 1087, kEraser = 1088, kWidth = 1078;
-constexpr int kKeyboard = 1083, kRedraw = 1082, kBoard = 1090;
+constexpr int kKeyboard = 1083, kRedraw = 1082, kBoard = 1090, kClean = 1080;
 
 std::string Settings(int side, int penButtonMode, const std::string& simulation = "") {
     return "[SETTING]\r\nPID=\r\nVID=\r\nSIDE=" + std::to_string(side) +
@@ -182,6 +182,29 @@ TEST(ToolbarProgram, RealClicksSwitchTheSideAndChooseTools) {
     EXPECT_EQ(copy.WaitExit(pid, 8000), 0u);
 }
 
+// Clicks the board button until the board has gone. Under Wine the toolbar counts as visible
+// before its X window is back on the screen, and a click in between lands on the board: click
+// again, as a user would, while the button stays checked.
+void CloseBoard(HWND toolbar) {
+    for (int tries = 0; tries < 3 && Checked(toolbar, kBoard); ++tries) {
+        ClickButton(toolbar, kBoard);
+        WaitFor([&] { return !Checked(toolbar, kBoard); }, 3000);
+    }
+    EXPECT_TRUE(WaitFor([] { return FindWindowA("HalvertoneBoard", nullptr) == nullptr; }, 5000))
+        << "the board did not close";
+    EXPECT_FALSE(Checked(toolbar, kBoard));
+}
+
+HWND StartBoard(HWND toolbar) {
+    ClickButton(toolbar, kBoard);
+    HWND board = WaitForWindow([] { return FindWindowA("HalvertoneBoard", nullptr); }, 8000);
+    EXPECT_NE(board, nullptr) << "the board did not start; board button checked "
+                              << Checked(toolbar, kBoard) << ", toolbar visible "
+                              << IsWindowVisible(toolbar);
+    EXPECT_TRUE(Checked(toolbar, kBoard));
+    return board;
+}
+
 TEST(ToolbarProgram, BoardButtonStartsAndClosesTheCaptureToolInPenButtonMode2) {
     ProgramCopy copy(Settings(0, 2), 30000);
     const DWORD pid = copy.Start(kProgram, "");
@@ -192,30 +215,32 @@ TEST(ToolbarProgram, BoardButtonStartsAndClosesTheCaptureToolInPenButtonMode2) {
     EXPECT_LE(RectOf(GetDlgItem(toolbar, kBoard)).bottom, RectOf(toolbar).bottom);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(toolbar, kBoard)));
 
-    ClickButton(toolbar, kBoard);
-    HWND board = WaitForWindow([] { return FindWindowA("HalvertoneBoard", nullptr); }, 8000);
-    ASSERT_NE(board, nullptr) << "the board did not start; board button checked "
-                              << Checked(toolbar, kBoard) << ", toolbar visible "
-                              << IsWindowVisible(toolbar);
-    EXPECT_TRUE(Checked(toolbar, kBoard));
-    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(toolbar); }, 2000))
-        << "the toolbar stayed over the board";
-    // The board asks for the toolbar back (code 5) and gets the answer 0.
+    // The toolbar steps aside while the board starts, and the stroke replay puts it back on top
+    // of the board by itself.
+    ASSERT_NE(StartBoard(toolbar), nullptr);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(toolbar) != FALSE; }, 4000))
+        << "the replay did not bring the toolbar back";
+    const RECT bar = RectOf(toolbar);
+    EXPECT_EQ(GetAncestor(WindowFromPoint(POINT{(bar.left + bar.right) / 2, bar.top + 2}),
+                          GA_ROOT),
+              toolbar)
+        << "the toolbar is not above the board";
+    CloseBoard(toolbar);
+
+    // After a clean there is nothing to replay: the toolbar stays out of the board's way until
+    // the board asks for it (code 5), which is answered with 0.
+    ClickButton(toolbar, kClean);
+    Sleep(300);
+    ASSERT_NE(StartBoard(toolbar), nullptr);
+    EXPECT_FALSE(IsWindowVisible(toolbar)) << "the toolbar stayed over the board";
+    Sleep(1500);
+    EXPECT_FALSE(IsWindowVisible(toolbar)) << "the toolbar came back without being asked";
     DWORD_PTR answer = 99;
     SendMessageTimeoutA(toolbar, RegisterWindowMessageA("Tarnwick Screen Draw"), 5, 0, SMTO_NORMAL,
                         3000, &answer);
     EXPECT_EQ(answer, 0u);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(toolbar) != FALSE; }, 2000));
-
-    // Under Wine the toolbar counts as visible before its X window is back on the screen, and a
-    // click in between lands on the board: click again, as a user would, while it stays checked.
-    for (int tries = 0; tries < 3 && Checked(toolbar, kBoard); ++tries) {
-        ClickButton(toolbar, kBoard);
-        WaitFor([&] { return !Checked(toolbar, kBoard); }, 3000);
-    }
-    EXPECT_TRUE(WaitFor([] { return FindWindowA("HalvertoneBoard", nullptr) == nullptr; }, 5000))
-        << "the board did not close";
-    EXPECT_FALSE(Checked(toolbar, kBoard));
+    CloseBoard(toolbar);
 
     PostMessageA(toolbar, WM_CLOSE, 0, 0);
     EXPECT_EQ(copy.WaitExit(pid, 8000), 0u);
