@@ -353,6 +353,7 @@ bool Lesson::Write() {
     Sleep(300);
     Shot("writing");
     const win32::ScreenShot screen = WholeScreen();
+    writing_ = screen;
     const double red = Share(screen, red_, kRed), blue = Share(screen, blue_, kBlue);
     // Off the red strokes the mark is yellow; where it crosses them the red shows through.
     const double tint = CoveredShare(screen, {{190, 225}, {230, 225}, {290, 225}}, kYellow, 3, 70);
@@ -374,9 +375,12 @@ bool Lesson::Erase() {
     const win32::ScreenShot screen = WholeScreen();
     beforeClean_ = screen;
     const double left = Share(screen, erased_, kRed, 1);
-    const double kept = Share(screen, {red_[0], red_[1]}, kRed);
-    Note("red left under the eraser " + Percent(left) + ", untouched strokes " + Percent(kept));
-    return left <= 0.1 && kept >= 0.8;
+    // The strokes left of the eraser's path, as they were drawn: how well they were drawn is
+    // the writing step's business.
+    const RECT untouched{185, 190, 280, 310};
+    const double kept = MatchedInkShare(writing_, screen, untouched, 2, 80);
+    Note("red left under the eraser " + Percent(left) + ", untouched ink kept " + Percent(kept));
+    return left <= 0.1 && kept >= 0.95;
 }
 
 bool Lesson::CleanAndRedraw() {

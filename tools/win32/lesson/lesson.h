@@ -68,6 +68,7 @@ class Lesson {
     std::vector<std::string> notes_;
     // The writing, kept for the later checks.
     std::vector<std::vector<POINT>> red_, blue_, erased_;
+    win32::ScreenShot writing_;      // the writing before the eraser
     win32::ScreenShot beforeClean_;  // the writing after the eraser, before the clean
     std::vector<POINT> highlight_;
 };
