@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "capture/camera_image_turn.h"
+
 namespace halvertone {
 namespace {
 
@@ -47,7 +49,7 @@ void CalibrationCommand::RepairOrientation() {
     state_.orientationError = false;
     const int32_t flip = env_.settings.flip == 0 ? 1 : 0;
     env_.settings.flip = flip;
-    env_.TurnCameraImage(ImageTurnValue(flip));
+    env_.TurnCameraImage(CameraTurnValue(flip));
     env_.clock.SleepMs(300);
     dialog_.CheckFlip(flip);
     env_.profile.WriteString("SETTING", "Flip", std::to_string(flip));

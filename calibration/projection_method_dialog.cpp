@@ -1,5 +1,7 @@
 #include "calibration/projection_method_dialog.h"
 
+#include "capture/camera_image_turn.h"
+
 namespace halvertone {
 namespace {
 
@@ -32,7 +34,7 @@ void ProjectionMethodDialog::OnOk() {
     state_.startRequest = true;
     const int32_t flip = env_.settings.flip != 0 ? 1 : 0;
     env_.profile.WriteString("SETTING", "Flip", std::to_string(flip));
-    env_.TurnCameraImage(ImageTurnValue(flip));
+    env_.TurnCameraImage(CameraTurnValue(flip));
     env_.clock.SleepMs(600);  // the camera settles on its new picture
     RunCommand();
     env_.methodDialog.Show(false);

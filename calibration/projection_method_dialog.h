@@ -17,12 +17,6 @@ inline constexpr int kIdCalibrationMessage = 1118;
 inline constexpr int kRestartTimer = 0;
 inline constexpr uint32_t kRestartDelayMs = 2000;
 
-// The camera image-turn value for a "Flip" setting: the two values give pictures turned by
-// 180 degrees against each other.
-constexpr uint8_t ImageTurnValue(int32_t flip) {
-    return flip != 0 ? 0x00 : 0x30;
-}
-
 class ProjectionMethodDialog {
   public:
     ProjectionMethodDialog(const CalibrationEnvironment& env, CalibrationState& state);

@@ -33,13 +33,8 @@ bool WriteSensorRegister(RegisterBridge& bridge, uint8_t device, uint8_t reg, ui
     return last && (*last & 0x0C) == 0x04;
 }
 
-uint8_t CameraTurnValue(int32_t flip) {
-    return flip == 0 ? 0x30 : 0x00;
-}
-
-bool SendCameraImageTurn(RegisterBridge& bridge, int32_t flip) {
-    return WriteSensorRegister(bridge, kSensorDevice, kSensorTurnRegister, CameraTurnValue(flip),
-                               1);
+bool SendCameraImageTurn(RegisterBridge& bridge, uint8_t value) {
+    return WriteSensorRegister(bridge, kSensorDevice, kSensorTurnRegister, value, 1);
 }
 
 }  // namespace halvertone

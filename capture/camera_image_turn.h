@@ -33,10 +33,12 @@ bool WriteSensorRegister(RegisterBridge& bridge, uint8_t device, uint8_t reg, ui
                          uint32_t mode);
 
 // The register value that turns the picture for the mounting: 0x30 for "Flip" 0, 0x00 for
-// any other "Flip".
-uint8_t CameraTurnValue(int32_t flip);
+// any other "Flip"; the two give pictures turned by 180 degrees against each other.
+constexpr uint8_t CameraTurnValue(int32_t flip) {
+    return flip == 0 ? 0x30 : 0x00;
+}
 
-// Sends the turn for `flip` to the camera (device 0x21, register 0x1E, mode 1).
-bool SendCameraImageTurn(RegisterBridge& bridge, int32_t flip);
+// Sends a turn value to the camera (device 0x21, register 0x1E, mode 1).
+bool SendCameraImageTurn(RegisterBridge& bridge, uint8_t value);
 
 }  // namespace halvertone

@@ -245,8 +245,7 @@ void CHalvertoneApp::MakeCalibration() {
 
 void CHalvertoneApp::TurnCameraImage(uint8_t value) {
     KsRegisterBridge bridge(mainWindow_->CaptureDevice());
-    const bool cameraTurned =
-        WriteSensorRegister(bridge, kSensorDevice, kSensorTurnRegister, value, 1);
+    const bool cameraTurned = SendCameraImageTurn(bridge, value);
     GrabberCallback::Instance().SetSoftwareTurn(!cameraTurned && value == CameraTurnValue(1));
 }
 

@@ -36,7 +36,7 @@ using W = std::vector<std::pair<uint16_t, uint8_t>>;
 TEST(CameraImageTurn, DesktopAndCeilingWriteTheExactSequence) {
     RecordingBridge b;
     b.answers = {0x00, 0x04};
-    EXPECT_TRUE(SendCameraImageTurn(b, 0));
+    EXPECT_TRUE(SendCameraImageTurn(b, CameraTurnValue(0)));
     EXPECT_EQ(b.writes, (W{{0x10D9, 1},
                            {0x10D8, 1},
                            {0x10D0, 0xA0},
@@ -52,11 +52,11 @@ TEST(CameraImageTurn, DesktopAndCeilingWriteTheExactSequence) {
 
     RecordingBridge c;
     c.answers = {0x04};
-    EXPECT_TRUE(SendCameraImageTurn(c, 1));
+    EXPECT_TRUE(SendCameraImageTurn(c, CameraTurnValue(1)));
     EXPECT_EQ(c.writes[5], (std::pair<uint16_t, uint8_t>{0x10D3, 0x00}));
     RecordingBridge d;
     d.answers = {0x04};
-    SendCameraImageTurn(d, -7);
+    SendCameraImageTurn(d, CameraTurnValue(-7));
     EXPECT_EQ(d.writes[5].second, 0x00) << "any non-zero Flip is the ceiling";
 }
 
@@ -82,23 +82,24 @@ TEST(CameraImageTurn, ModesSetTheControlByteAndValueBytes) {
 TEST(CameraImageTurn, CompletionIsReadUpToTenTimesAndJudgedOnTheLastByte) {
     RecordingBridge busy;  // bit 0x04 never comes
     busy.answers = std::deque<std::optional<uint8_t>>(12, uint8_t{0x01});
-    EXPECT_FALSE(SendCameraImageTurn(busy, 0));
+    EXPECT_FALSE(SendCameraImageTurn(busy, CameraTurnValue(0)));
     EXPECT_EQ(busy.reads.size(), 10u);
 
     RecordingBridge error;  // done, but with the error bit 0x08 beside it
     error.answers = {0x0C};
-    EXPECT_FALSE(SendCameraImageTurn(error, 0));
+    EXPECT_FALSE(SendCameraImageTurn(error, CameraTurnValue(0)));
     EXPECT_EQ(error.reads.size(), 1u);
 
     RecordingBridge late;
     late.answers = {0x01, 0x02, std::nullopt, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x84};
-    EXPECT_TRUE(SendCameraImageTurn(late, 0)) << "the tenth read may still report completion";
+    EXPECT_TRUE(SendCameraImageTurn(late, CameraTurnValue(0)))
+        << "the tenth read may still report completion";
 }
 
 TEST(CameraImageTurn, ACameraWithoutTheUnitFailsEveryStepQuietly) {
     RecordingBridge none;
     none.acceptWrites = false;
-    EXPECT_FALSE(SendCameraImageTurn(none, 0));
+    EXPECT_FALSE(SendCameraImageTurn(none, CameraTurnValue(0)));
     EXPECT_EQ(none.writes.size(), 10u) << "every step is still tried";
     EXPECT_EQ(none.reads.size(), 10u);
 }

@@ -92,7 +92,7 @@ TEST(KsRegisterBridge, TurnsTheCameraThroughWellFormedNodeProperties) {
     {
         KsRegisterBridge bridge(&unit);
         ASSERT_TRUE(bridge.Available());
-        EXPECT_TRUE(SendCameraImageTurn(bridge, 0));
+        EXPECT_TRUE(SendCameraImageTurn(bridge, CameraTurnValue(0)));
         EXPECT_EQ(unit.badRequests, 0);
         EXPECT_EQ(unit.registers[0x10D9], 1);
         EXPECT_EQ(unit.registers[0x10D8], 1);
@@ -105,7 +105,7 @@ TEST(KsRegisterBridge, TurnsTheCameraThroughWellFormedNodeProperties) {
         for (size_t i = 0; i < 11; ++i) EXPECT_EQ(unit.flags[i], kSet) << i;
         EXPECT_EQ(unit.flags[11], kGet);
 
-        EXPECT_TRUE(SendCameraImageTurn(bridge, 1));
+        EXPECT_TRUE(SendCameraImageTurn(bridge, CameraTurnValue(1)));
         EXPECT_EQ(unit.registers[0x10D3], 0x00);
         EXPECT_EQ(bridge.Read(0x10D1), 0x21) << "the low byte of the value field";
     }
@@ -118,11 +118,11 @@ TEST(KsRegisterBridge, WithoutTheInterfaceEveryStepFailsQuietly) {
     EXPECT_FALSE(none.Available());
     EXPECT_FALSE(none.Write(0x10D9, 1));
     EXPECT_EQ(none.Read(0x10D0), std::nullopt);
-    EXPECT_FALSE(SendCameraImageTurn(none, 0));
+    EXPECT_FALSE(SendCameraImageTurn(none, CameraTurnValue(0)));
 
     KsRegisterBridge null(nullptr);
     EXPECT_FALSE(null.Available());
-    EXPECT_FALSE(SendCameraImageTurn(null, 1));
+    EXPECT_FALSE(SendCameraImageTurn(null, CameraTurnValue(1)));
 }
 
 }  // namespace
