@@ -118,9 +118,9 @@ TEST(RegionAgreement, SelfTouchingAndDegenerateOutlines) {
     const std::vector<std::vector<PixelPoint>> cases = {
         {{100, 100}, {200, 100}, {150, 150}, {200, 200}, {100, 200}, {150, 150}},  // touching at a
                                                                                    // vertex
-        {{0, 0}, {640, 0}, {640, 480}, {0, 480}},      // the whole frame
-        {{50, 50}, {50, 50}, {50, 50}, {50, 50}},      // collapsed to a point
-        {{10, 10}, {300, 200}, {150, 105}, {10, 10}},  // collapsed to a line
+        {{0, 0}, {640, 0}, {640, 480}, {0, 480}},          // the whole frame
+        {{50, 50}, {50, 50}, {50, 50}, {50, 50}},          // collapsed to a point
+        {{10, 10}, {300, 200}, {150, 105}, {10, 10}},      // collapsed to a line
         std::vector<PixelPoint>(16),                       // fresh-install lattice
         {{100, 100}, {300, 300}, {300, 100}, {100, 300}},  // bow tie
         {{-30, -30}, {670, -30}, {320, 510}},              // beyond the frame

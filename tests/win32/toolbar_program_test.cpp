@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "annotation/toolbar_layout.h"
 #include "program_copy.h"
 
 namespace halvertone {
@@ -18,8 +19,7 @@ using testing::WaitForWindow;
 using testing::WindowsOf;
 
 constexpr char kProgram[] = "halvertone.exe";
-constexpr int kSide = 1085, kMouse = 1086, kPen = 1087, kEraser = 1088, kWidth = 1078;
-constexpr int kKeyboard = 1083, kRedraw = 1082, kBoard = 1090, kClean = 1080;
+using namespace toolbar_button;
 
 std::string Settings(int side, int penButtonMode, const std::string& simulation = "") {
     return "[SETTING]\r\nPID=\r\nVID=\r\nSIDE=" + std::to_string(side) +
@@ -127,18 +127,18 @@ TEST(ToolbarProgram, DocksOnEitherSideWithTheScreensIconsAndTheBoardButtonTrimme
         EXPECT_EQ(mouse.bottom - mouse.top, sizes.other + 4);
         const RECT sideButton = RectOf(GetDlgItem(toolbar, kSide));
         EXPECT_EQ(sideButton.right - sideButton.left, sizes.side + 4);
-        for (int id : {kSide, kMouse, kPen, kEraser, kWidth, kRedraw, kKeyboard})
+        for (int id : {kSide, kMouse, kPen, kEraser, kPenWidth, kRedrawScreen, kSoftKeyboard})
             EXPECT_NE(SendDlgItemMessageA(toolbar, id, BM_GETIMAGE, IMAGE_ICON, 0), 0) << id;
         EXPECT_EQ(SendDlgItemMessageA(toolbar, kBoard, BM_GETIMAGE, IMAGE_ICON, 0), 0);
 
         // "Pen Button Mode" 1: the board button lies below the window's bottom edge.
-        EXPECT_LE(RectOf(GetDlgItem(toolbar, kKeyboard)).bottom, r.bottom);
+        EXPECT_LE(RectOf(GetDlgItem(toolbar, kSoftKeyboard)).bottom, r.bottom);
         EXPECT_GT(RectOf(GetDlgItem(toolbar, kBoard)).top, r.bottom - 4);
         // The mouse tool is chosen; with the board following the tool its drawing buttons
         // wait for the pen, and nothing is recorded that could be redrawn.
         EXPECT_TRUE(Checked(toolbar, kMouse));
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(toolbar, kEraser)));
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(toolbar, kRedraw)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(toolbar, kRedrawScreen)));
 
         // Closing the toolbar exits without asking.
         PostMessageA(toolbar, WM_CLOSE, 0, 0);
@@ -172,7 +172,7 @@ TEST(ToolbarProgram, RealClicksSwitchTheSideAndChooseTools) {
     EXPECT_FALSE(Checked(toolbar, kEraser));
 
     // No on-screen keyboard under Wine: nothing is reported, and the mouse stays chosen.
-    ClickButton(toolbar, kKeyboard);
+    ClickButton(toolbar, kSoftKeyboard);
     Sleep(300);
     EXPECT_TRUE(copy.Running(pid));
     EXPECT_TRUE(Checked(toolbar, kMouse));
@@ -221,15 +221,14 @@ TEST(ToolbarProgram, BoardButtonStartsAndClosesTheCaptureToolInPenButtonMode2) {
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(toolbar) != FALSE; }, 4000))
         << "the replay did not bring the toolbar back";
     const RECT bar = RectOf(toolbar);
-    EXPECT_EQ(GetAncestor(WindowFromPoint(POINT{(bar.left + bar.right) / 2, bar.top + 2}),
-                          GA_ROOT),
+    EXPECT_EQ(GetAncestor(WindowFromPoint(POINT{(bar.left + bar.right) / 2, bar.top + 2}), GA_ROOT),
               toolbar)
         << "the toolbar is not above the board";
     CloseBoard(toolbar);
 
     // After a clean there is nothing to replay: the toolbar stays out of the board's way until
     // the board asks for it (code 5), which is answered with 0.
-    ClickButton(toolbar, kClean);
+    ClickButton(toolbar, kCleanScreen);
     Sleep(300);
     ASSERT_NE(StartBoard(toolbar), nullptr);
     EXPECT_FALSE(IsWindowVisible(toolbar)) << "the toolbar stayed over the board";

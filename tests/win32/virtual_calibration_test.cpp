@@ -70,7 +70,8 @@ HWND MethodDialogOf(DWORD pid) {
             auto* q = reinterpret_cast<Query*>(lp);
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
-            if (owner != q->pid || !GetDlgItem(w, kIdCalibrationMessage) || !GetDlgItem(w, kIdDesktop))
+            if (owner != q->pid || !GetDlgItem(w, kIdCalibrationMessage) ||
+                !GetDlgItem(w, kIdDesktop))
                 return TRUE;
             q->found = w;
             return FALSE;

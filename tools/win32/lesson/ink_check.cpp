@@ -23,8 +23,7 @@ std::vector<POINT> SamplePath(const std::vector<POINT>& path, int spacing) {
 
 namespace {
 
-bool ColourNear(const win32::ScreenShot& shot, POINT p, uint32_t colour, int reach,
-                int tolerance) {
+bool ColourNear(const win32::ScreenShot& shot, POINT p, uint32_t colour, int reach, int tolerance) {
     for (int dy = -reach; dy <= reach; ++dy)
         for (int dx = -reach; dx <= reach; ++dx) {
             const LONG x = p.x + dx, y = p.y + dy;

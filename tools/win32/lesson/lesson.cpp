@@ -223,7 +223,8 @@ bool Lesson::Calibrate() {
     if (!TrayCommand(kCalibrationGroup)) return false;
     // The mounting question comes first; the desktop mounting stays chosen.
     const HWND method = WaitFor(
-        [&] { return FindWindowWithChild(process_.dwProcessId, "#32770", kIdCalibrationMessage); }, 5000);
+        [&] { return FindWindowWithChild(process_.dwProcessId, "#32770", kIdCalibrationMessage); },
+        5000);
     POINT ok{};
     if (!method || !ChildCentre(method, IDOK, ok)) {
         Note("no projection-method dialog");
