@@ -40,9 +40,12 @@ if(win32_test_sources)
     add_executable(win32_tests ${win32_test_sources})
     target_compile_options(win32_tests PRIVATE ${HALVERTONE_WARNINGS})
     target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-    target_link_libraries(win32_tests PRIVATE halvertone_win32 GTest::gmock GTest::gtest_main)
+    target_link_libraries(win32_tests PRIVATE halvertone_win32 virtual_webcam_parts
+        GTest::gmock GTest::gtest_main)
+    add_dependencies(win32_tests virtual_webcam)
     target_compile_definitions(win32_tests PRIVATE
-        HALVERTONE_SOURCE_DIR="${CMAKE_SOURCE_DIR}" HALVERTONE_PROGRAM_DIR="${HALVERTONE_PROGRAM_DIR}")
+        HALVERTONE_SOURCE_DIR="${CMAKE_SOURCE_DIR}" HALVERTONE_PROGRAM_DIR="${HALVERTONE_PROGRAM_DIR}"
+        HALVERTONE_WEBCAM_DLL="$<TARGET_FILE:virtual_webcam>")
     gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
         PROPERTIES LABELS win32)
 endif()

@@ -24,6 +24,13 @@ wine_session_start() {
     # pipe, or its helper processes inherit it and the reader never sees the end.
     wineserver -p >/dev/null 2>&1 </dev/null || true
     wineboot -i >/dev/null 2>&1 </dev/null || true
+    # The virtual webcam's filter is registered afresh (cameras left plugged in by an earlier
+    # run are gone), so tests and runs can plug their cameras in.
+    local webcam="${BASH_SOURCE[0]%/*}/virtual-webcam.sh"
+    if [ -e "$build_dir/virtual_webcam/virtual-webcam-ctl.exe" ]; then
+        "$webcam" "$build_dir" unregister >/dev/null 2>&1 </dev/null || true
+        "$webcam" "$build_dir" register >/dev/null 2>&1 </dev/null || true
+    fi
 }
 
 # The display's size, WIDTHxHEIGHT.

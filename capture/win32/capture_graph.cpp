@@ -108,9 +108,10 @@ HRESULT CaptureGraph::FindDevice(const CameraIds& ids) {
         found.push_back(std::move(m));
     }
     const std::optional<size_t> chosen = ChooseCaptureDevice(paths, ids.vid, ids.pid);
-    if (!chosen) return S_OK;
-    // The old device is let go before the new one is bound, so a camera is never opened twice.
+    // The old device is let go before the new one is bound, so a camera is never opened twice;
+    // one that is no longer listed (unplugged) is not built into the graph again.
     device_.Reset();
+    if (!chosen) return S_OK;
     found[*chosen]->BindToObject(nullptr, nullptr, IID_IBaseFilter, PutVoid(device_));
     return S_OK;
 }

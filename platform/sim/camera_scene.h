@@ -34,11 +34,15 @@ class CameraScene {
     // Renders one 640 x 480 bottom-up BGR frame of the pen. The noise differs from frame to
     // frame but is reproducible from the seed.
     const std::vector<uint8_t>& Render(const PenSample& pen);
+    // The same through a sensor's exposure from `before` to `pen`: a lit pen is imaged with
+    // a saturated core, smeared along the way it moved while the shutter was open.
+    const std::vector<uint8_t>& Expose(const PenSample& before, const PenSample& pen);
     // Camera position of the last rendered spot (nothing when the pen was up or unseen).
     std::optional<CameraPointF> LastSpot() const { return lastSpot_; }
 
   private:
     void AddNoise();
+    void AddLamp();
 
     ScreenToCamera projection_;
     SceneOptions options_;
