@@ -1,0 +1,116 @@
+// The unchanged program with virtual webcams plugged into the Wine prefix, no simulator
+// switched on: it takes the camera its "VID"/"PID" name among others, reports a camera it
+// cannot find, loses an unplugged camera and finds it again, and the pen moves the cursor.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "annotation/toolbar_layout.h"
+#include "message_pump.h"
+#include "platform/sim/perfect_calibration.h"
+#include "platform/win32/private_profile_store.h"
+#include "plugged_webcam.h"
+#include "program_copy.h"
+#include "shell/win32/live_pen.h"
+
+namespace halvertone {
+namespace {
+
+using testing::PluggedWebcam;
+using testing::ProgramCopy;
+using testing::WaitForWindow;
+
+constexpr char kProgram[] = "halvertone.exe";
+// The view both sides assume: the camera model's default with this lens.
+constexpr double kK1 = -0.05;
+
+std::string Settings(const std::string& vid, const std::string& pid) {
+    return "[SETTING]\r\nPID=" + pid + "\r\nVID=" + vid + "\r\nSIDE=1\r\nPen Button Mode=1\r\n";
+}
+
+// A copy of the program calibrated as a perfect run through the virtual webcam would be.
+void Calibrate(const ProgramCopy& copy) {
+    SimulationSettings view;
+    view.k1 = kK1;
+    PrivateProfileStore settingsFile(copy.File("Setting.ini"));
+    ASSERT_TRUE(sim::StorePerfectCalibration(
+        settingsFile, view,
+        TargetGeometry{16, 10, 10, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+}
+
+HWND VisibleToolbar(DWORD pid) {
+    for (HWND w : testing::WindowsOf(pid, "#32770", ""))
+        if (GetDlgItem(w, toolbar_button::kMouse) != nullptr && IsWindowVisible(w)) return w;
+    return nullptr;
+}
+
+::testing::AssertionResult CursorNear(int x, int y, DWORD limitMs) {
+    // The table maps a camera pixel to about 2 screen pixels; the lens adds a little.
+    constexpr int kTolerance = 8;
+    POINT p{};
+    const bool reached = testing::PumpUntil(
+        [&] {
+            GetCursorPos(&p);
+            return std::abs(p.x - x) <= kTolerance && std::abs(p.y - y) <= kTolerance;
+        },
+        limitMs);
+    if (reached) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the cursor stayed at " << p.x << "," << p.y;
+}
+
+const std::string kLiveCamera = "LivePen=1\nK1=-0.05\n";
+
+TEST(WebcamProgram, TakesTheCameraItsIdsNameAndThePenMovesTheCursor) {
+    PluggedWebcam other("Virtual Other", "1d6b", "0201", "PenScript=pen.txt\nK1=-0.05\n");
+    other.Directory().Write("pen.txt", "0 down 100 100\n");
+    PluggedWebcam named("Virtual Named", "1d6b", "0202", kLiveCamera);
+    LivePenMapping pen(true);
+    ProgramCopy copy(Settings("1d6b", "0202"), 30000);
+    Calibrate(copy);
+    const DWORD pid = copy.Start(kProgram, "");
+    ASSERT_NE(WaitForWindow([&] { return VisibleToolbar(pid); }, 15000), nullptr)
+        << "the camera did not connect";
+    // The toolbar shows up once during its layout, before the start-up check of the room,
+    // which wants the pen up.
+    Sleep(6000);
+    pen.Set(true, 600, 420);
+    EXPECT_TRUE(CursorNear(600, 420, 8000)) << "the named camera's pen did not move the cursor";
+    pen.Set(false, 600, 420);
+}
+
+TEST(WebcamProgram, OtherIdsGetTheNoFindMessage) {
+    PluggedWebcam camera("Virtual Unnamed", "1d6b", "0203", "");
+    ProgramCopy copy(Settings("1d6b", "0299"));
+    const DWORD pid = copy.Start(kProgram, "");
+    HWND box = WaitForWindow([&] { return testing::MessageBoxOf(pid, "Error!", IDOK); });
+    ASSERT_NE(box, nullptr) << "no camera error box";
+    EXPECT_EQ(testing::MessageBoxText(box),
+              "No camera was found. Please connect the camera and start Halvertone again.");
+}
+
+TEST(WebcamProgram, UnplugHidesTheToolbarAndReplugBringsTheCameraBack) {
+    PluggedWebcam camera("Virtual Unplugged", "1d6b", "0204", kLiveCamera);
+    LivePenMapping pen(true);
+    ProgramCopy copy(Settings("1d6b", "0204"), 40000);
+    Calibrate(copy);
+    const DWORD pid = copy.Start(kProgram, "");
+    ASSERT_NE(WaitForWindow([&] { return VisibleToolbar(pid); }, 15000), nullptr);
+    Sleep(1000);
+
+    ASSERT_TRUE(camera.Unplug());
+    EXPECT_TRUE(testing::PumpUntil([&] { return VisibleToolbar(pid) == nullptr; }, 2000))
+        << "the toolbar stayed after the camera was pulled out";
+    Sleep(1000);
+    ASSERT_TRUE(camera.Plug());
+    EXPECT_TRUE(testing::PumpUntil([&] { return VisibleToolbar(pid) != nullptr; }, 5000))
+        << "the replugged camera was not taken back";
+    Sleep(3000);
+    pen.Set(true, 300, 500);
+    EXPECT_TRUE(CursorNear(300, 500, 8000)) << "the pen did not move the cursor after the replug";
+    pen.Set(false, 300, 500);
+}
+
+}  // namespace
+}  // namespace halvertone
