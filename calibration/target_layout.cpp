@@ -65,4 +65,13 @@ std::vector<TargetShape> TargetsToDraw(const TargetGeometry& g, const TargetProg
     return shapes;
 }
 
+std::vector<TargetShape> AllTargets(const TargetGeometry& g, TargetStyle style) {
+    std::vector<TargetShape> shapes;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) shapes.push_back(MainTarget(g, i, j, style));
+    for (int a = 0; a < 2; ++a)
+        for (int b = 0; b < 2; ++b) shapes.push_back(InnerTarget(g, a, b, style));
+    return shapes;
+}
+
 }  // namespace halvertone

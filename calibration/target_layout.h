@@ -50,6 +50,9 @@ enum class TargetStyle { kMeasured, kCurrent };
 TargetShape MainTarget(const TargetGeometry& g, int i, int j, TargetStyle style);
 TargetShape InnerTarget(const TargetGeometry& g, int a, int b, TargetStyle style);
 
+// The nine main and four inner targets, all in one style, main targets first.
+std::vector<TargetShape> AllTargets(const TargetGeometry& g, TargetStyle style);
+
 // Where the user holds the pen on a target: the crossing of its two lines.
 inline PixelPoint CrossOf(const TargetShape& target) {
     return {target.vertical.from.x, target.horizontal.from.y};

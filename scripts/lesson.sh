@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One scripted lesson with the built program, inside a running Wine session (see
-# wine-session.sh): lays out a program directory with the synthetic camera (slightly tilted,
-# with lens distortion) steered live by the virtual user, plays the lesson and turns its
+# wine-session.sh): lays out a program directory, plugs in a virtual webcam (slightly tilted,
+# with lens distortion) whose pen the virtual user steers live, plays the lesson and turns its
 # screenshots into PNG files. Usage: lesson.sh WINDOWS_BUILD_DIR OUTPUT_DIR
 # Exits non-zero when a step failed.
 set -euo pipefail
@@ -11,18 +11,22 @@ mkdir -p "$out/program"
 cp -r "$build/program/." "$out/program/"
 screen=$(xdpyinfo | awk '/dimensions:/ && !seen {print $2; seen = 1}')
 echo "screen: $screen"
-# The lesson writes on the desktop itself, without the companion board.
-sed -i 's/^Pen Button Mode=.*/Pen Button Mode=0/' "$out/program/Setting.ini"
-cat >> "$out/program/Setting.ini" <<'INI'
-
-[SIMULATION]
-Camera=1
-Live Pen=1
-Cursor Log=cursor.log
-Camera Log=camera.log
+# The lesson writes on the desktop itself, without the companion board; the program looks for
+# the lesson's camera by its ids.
+vid=1d6b pid=0c01
+sed -i -e 's/^Pen Button Mode=.*/Pen Button Mode=0/' -e "s/^VID=[^\r]*/VID=$vid/" \
+    -e "s/^PID=[^\r]*/PID=$pid/" "$out/program/Setting.ini"
+cat > "$out/webcam.ini" <<'INI'
+[Webcam]
+LivePen=1
 K1=-0.05
 Tilt=0.05
 INI
+webcam="$(dirname "$0")/virtual-webcam.sh"
+camera="Halvertone Lesson Camera"
+"$webcam" "$build" register
+"$webcam" "$build" plug "$camera" "$vid" "$pid" "$out/webcam.ini"
+trap '"$webcam" "$build" unplug "$camera" >/dev/null 2>&1 || true' EXIT
 
 set +e
 timeout 240 "$build/wine-run.sh" "$build/tools/win32/lesson/halvertone-lesson.exe" \

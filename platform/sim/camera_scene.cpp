@@ -65,10 +65,14 @@ const std::vector<uint8_t>& CameraScene::Expose(const PenSample& before, const P
     if (!pen.down || !projection_) return painter_.Bytes();
     lastSpot_ = projection_(pen.x, pen.y);
     if (!lastSpot_) return painter_.Bytes();
-    std::optional<CameraPointF> from;
-    if (before.down) from = projection_(before.x, before.y);
-    if (!from) from = lastSpot_;
-    const double dx = lastSpot_->x - from->x, dy = lastSpot_->y - from->y;
+    std::optional<CameraPointF> previous;
+    if (before.down) previous = projection_(before.x, before.y);
+    if (!previous) previous = lastSpot_;
+    // The shutter is open for the last part of the frame time only.
+    constexpr double kExposure = 0.3;
+    const double dx = (lastSpot_->x - previous->x) * kExposure;
+    const double dy = (lastSpot_->y - previous->y) * kExposure;
+    const CameraPointF from{lastSpot_->x - dx, lastSpot_->y - dy};
     const double length = std::hypot(dx, dy);
     // One spot a pixel of travel.
     const int steps =
@@ -79,7 +83,7 @@ const std::vector<uint8_t>& CameraScene::Expose(const PenSample& before, const P
     for (int i = 0; i < steps; ++i) {
         const double t = steps == 1 ? 1.0 : static_cast<double>(i) / (steps - 1);
         // Half a pixel to the painter's pixel-index centres, as in Render.
-        const double x = from->x + dx * t - 0.5, y = from->y + dy * t - 0.5;
+        const double x = from.x + dx * t - 0.5, y = from.y + dy * t - 0.5;
         for (double left = share; left > 0; left -= 255)
             painter_.AddSpot(x, y, options_.spotSigma, static_cast<uint8_t>(std::min(left, 255.0)));
     }

@@ -13,6 +13,7 @@
 #include "shell/settings_loader.h"
 #include "shell/simulation_settings.h"
 #include "tools/win32/lesson/ink_check.h"
+#include "tools/win32/virtual_webcam/webcam_config.h"
 
 namespace halvertone::lesson {
 namespace {
@@ -174,8 +175,15 @@ bool Lesson::StoreFirstCalibration(int w, int h) {
     if (!loaded.settingsFileFound) return false;
     IniFileStore file(loaded.settingsFilePath);
     const Settings& s = loaded.settings;
+    // The view of the virtual webcam the lesson plugged in.
+    const webcam::WebcamConfig camera =
+        webcam::LoadWebcamConfig(paths_.outputDirectory + kWebcamConfig);
+    SimulationSettings view;
+    view.k1 = camera.k1;
+    view.tilt = camera.tilt;
+    view.upsideDown = camera.upsideDown;
     return sim::StorePerfectCalibration(
-        file, ReadSimulationSettings(file),
+        file, view,
         TargetGeometry{s.calibrationSize, s.calibrationShiftX, s.calibrationShiftY, w, h});
 }
 
@@ -183,7 +191,7 @@ bool Lesson::Start() {
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     // The camera was calibrated once before this lesson, so the pen reaches the tray menu.
     if (!StoreFirstCalibration(w, h)) {
-        Note("no Setting.ini with a usable SIMULATION section");
+        Note("no Setting.ini to calibrate");
         return false;
     }
     if (!board_.Open(RECT{w / 2 - 60, h - 170, w / 2 + 60, h - 130})) Note("no whiteboard");
@@ -234,13 +242,7 @@ bool Lesson::Calibrate() {
     TargetGeometry g;
     g.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     g.screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    std::vector<TargetShape> candidates;
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            candidates.push_back(MainTarget(g, i, j, TargetStyle::kCurrent));
-    for (int a = 0; a < 2; ++a)
-        for (int b = 0; b < 2; ++b)
-            candidates.push_back(InnerTarget(g, a, b, TargetStyle::kCurrent));
+    const std::vector<TargetShape> candidates = AllTargets(g, TargetStyle::kCurrent);
 
     int held = 0;
     bool shot = false;

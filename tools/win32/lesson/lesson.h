@@ -17,6 +17,9 @@
 
 namespace halvertone::lesson {
 
+// The set-up of the virtual webcam the program sees, in the output directory.
+inline constexpr char kWebcamConfig[] = "webcam.ini";
+
 struct LessonPaths {
     std::string programDirectory;  // Windows path, ends with a backslash
     std::string outputDirectory;   // Windows path, ends with a backslash

@@ -1,6 +1,7 @@
 // halvertone-lesson PROGRAM_DIR OUTPUT_DIR: plays a whole lesson with the real program in
-// PROGRAM_DIR (its Setting.ini selects the synthetic camera with "Live Pen"=1) and leaves a
-// screenshot of every step in OUTPUT_DIR. Exits with the number of failed steps.
+// PROGRAM_DIR (its Setting.ini names a plugged-in virtual webcam whose set-up, with
+// "LivePen"=1, is OUTPUT_DIR\webcam.ini) and leaves a screenshot of every step in OUTPUT_DIR.
+// Exits with the number of failed steps.
 #include <cstdio>
 #include <string>
 

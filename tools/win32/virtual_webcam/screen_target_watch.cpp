@@ -13,14 +13,8 @@ constexpr int kColourTolerance = 40;
 
 }  // namespace
 
-ScreenTargetWatch::ScreenTargetWatch(const TargetGeometry& g) {
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            candidates_.push_back(MainTarget(g, i, j, TargetStyle::kCurrent));
-    for (int a = 0; a < 2; ++a)
-        for (int b = 0; b < 2; ++b)
-            candidates_.push_back(InnerTarget(g, a, b, TargetStyle::kCurrent));
-}
+ScreenTargetWatch::ScreenTargetWatch(const TargetGeometry& g)
+    : candidates_(AllTargets(g, TargetStyle::kCurrent)) {}
 
 void ScreenTargetWatch::Look(uint64_t ms) {
     if (looked_ && ms - lastMs_ < kGlanceMs) return;
