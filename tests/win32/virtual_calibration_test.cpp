@@ -1,7 +1,8 @@
-// The real program calibrated by the synthetic camera's virtual user: the tray command, OK in
-// the projection-method dialog, thirteen targets held with the pen, the lattice saved in
-// "Setting.ini" and how well a table built from it maps the pen over the whole screen. A camera
-// mounted upside down repairs itself; a lamp in view fails the start-up check of the room.
+// The real program calibrated through a virtual webcam whose user watches the screen: the tray
+// command, OK in the projection-method dialog, thirteen targets held with the pen, the lattice
+// saved in "Setting.ini" and how well a table built from it maps the pen over the whole screen.
+// A camera mounted upside down is turned through its extension unit; a lamp in view fails the
+// start-up check of the room.
 #include <windows.h>
 // windows.h first
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include "platform/sim/perfect_calibration.h"
 #include "platform/sim/simulated_view.h"
 #include "platform/win32/private_profile_store.h"
+#include "plugged_webcam.h"
 #include "program_copy.h"
 #include "screen_readback.h"
 #include "shell/settings_load.h"
@@ -27,6 +29,7 @@ namespace halvertone {
 namespace {
 
 using testing::MainWindowOf;
+using testing::PluggedWebcam;
 using testing::ProgramCopy;
 using testing::WaitForWindow;
 
@@ -38,11 +41,19 @@ constexpr DWORD kCalibrationLimitMs = 45000;
 constexpr double kK1 = -0.05;
 constexpr double kTilt = 0.1;
 
-std::string SettingsText(const std::string& extraSimulation, const std::string& extraSetting) {
-    return "[SETTING]\r\nPID=\r\nVID=\r\nProjector Position=2\r\n" + extraSetting +
-           "[SIMULATION]\r\nCamera=1\r\nK1=-0.05\r\nTilt=0.1\r\nPen Script=pen.txt\r\n" +
-           extraSimulation;
+std::string SettingsText(const std::string& extraSetting) {
+    return "[SETTING]\r\nPID=0301\r\nVID=1d6b\r\nProjector Position=2\r\n" + extraSetting;
 }
+
+// The camera the program is set up for; `pen` is its pen script.
+class CalibrationCamera : public PluggedWebcam {
+  public:
+    CalibrationCamera(const std::string& extra, const std::string& pen)
+        : PluggedWebcam("Virtual Calibration", "1d6b", "0301",
+                        "PenScript=pen.txt\nK1=-0.05\nTilt=0.1\n" + extra) {
+        Directory().Write("pen.txt", pen);
+    }
+};
 
 SimulationSettings Simulation(bool upsideDown) {
     SimulationSettings s;
@@ -203,11 +214,13 @@ struct CalibrationRun {
     std::string settingsText;
 };
 
+// A person who calibrates from the start of streaming on.
+constexpr char kCalibrates[] = "0 calibrate\n";
+
 // Starts the program, chooses "Do Calibration" and OK as a user would, and waits until the
 // lattice has been saved and the calibration has ended.
 CalibrationRun CalibrateWithTheVirtualUser(ProgramCopy& copy) {
     CalibrationRun run;
-    copy.Write("pen.txt", "# a person who calibrates from the start\n0 calibrate\n");
     const DWORD pid = copy.Start("halvertone.exe", "");
     EXPECT_NE(pid, 0u);
     HWND main = WaitForWindow([&] { return MainWindowOf(pid); });
@@ -266,7 +279,8 @@ void ReportAndCheck(const char* what, const Accuracy& a) {
 }
 
 TEST(VirtualCalibration, ThirteenTargetsHeldWithThePenAreSavedAndMapThePen) {
-    ProgramCopy copy(SettingsText("", "Flip=0\r\n"), 70000);
+    CalibrationCamera camera("", kCalibrates);
+    ProgramCopy copy(SettingsText("Flip=0\r\n"), 70000);
     const CalibrationRun run = CalibrateWithTheVirtualUser(copy);
     ASSERT_TRUE(run.finished) << "no saved calibration; Setting.ini:\n" << run.settingsText;
     EXPECT_FALSE(run.mainWindowShown) << "a dark room passes the start-up check";
@@ -282,7 +296,8 @@ TEST(VirtualCalibration, ThirteenTargetsHeldWithThePenAreSavedAndMapThePen) {
 }
 
 TEST(VirtualCalibration, ACameraMountedUpsideDownIsTurnedAndTheRunStartsAgainByItself) {
-    ProgramCopy copy(SettingsText("Upside Down=1\r\n", "Flip=0\r\n"), 70000);
+    CalibrationCamera camera("UpsideDown=1\n", kCalibrates);
+    ProgramCopy copy(SettingsText("Flip=0\r\n"), 70000);
     const CalibrationRun run = CalibrateWithTheVirtualUser(copy);
     ASSERT_TRUE(run.finished) << "no saved calibration; Setting.ini:\n" << run.settingsText;
     EXPECT_TRUE(run.sawUpsideDownMessage) << "the orientation error was never shown";
@@ -292,13 +307,13 @@ TEST(VirtualCalibration, ACameraMountedUpsideDownIsTurnedAndTheRunStartsAgainByI
     EXPECT_EQ(saved.projectorPosition.load(), 0);
     ExpectMeasuredPointsNearTheCrosses(saved, Simulation(true));
     ReportAndCheck(
-        "upside-down camera, frames turned",
+        "upside-down camera, turned by its sensor",
         MeasureSavedTable(saved, PerfectlySaved(Simulation(true)), Simulation(true), true));
 }
 
 TEST(VirtualCalibration, ALampInViewFailsTheStartUpCheckAndTheMainWindowSaysSoInRed) {
-    ProgramCopy copy(SettingsText("Lamp=1\r\n", ""), 20000);
-    copy.Write("pen.txt", "");
+    CalibrationCamera camera("Lamp=1\n", "");
+    ProgramCopy copy(SettingsText(""), 20000);
     const DWORD pid = copy.Start("halvertone.exe", "");
     ASSERT_NE(pid, 0u);
     HWND main = WaitForWindow(
