@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "plugged_webcam.h"
 #include "program_copy.h"
 
 namespace halvertone {
@@ -24,8 +25,7 @@ constexpr char kCaptureTool[] = "Grab_Screen.exe";
 constexpr char kCaption[] = "Halvertone";  // "Dialog Caption" and "Dialog_Caption" in English
 // Settings without "Pen Width": the key appears only when Exit writes the pen settings.
 constexpr char kNoCamera[] = "[SETTING]\r\nPID=\r\nVID=\r\nPen Color=255\r\n";
-constexpr char kSyntheticCamera[] =
-    "[SETTING]\r\nPID=\r\nVID=\r\nPen Color=255\r\n[SIMULATION]\r\nCamera=1\r\n";
+constexpr char kVirtualCamera[] = "[SETTING]\r\nPID=0401\r\nVID=1d6b\r\nPen Color=255\r\n";
 
 HWND AnyWindowOf(DWORD pid) {
     std::pair<DWORD, HWND> q{pid, nullptr};
@@ -47,7 +47,8 @@ void Click(HWND box, int button) {
 }
 
 TEST(Program, QuitSwitchWithNothingRunningEndsAtOnceWithoutMutex) {
-    ProgramCopy copy(kSyntheticCamera);
+    testing::PluggedWebcam camera("Virtual Program Camera", "1d6b", "0401", "");
+    ProgramCopy copy(kVirtualCamera);
     const DWORD pid = copy.Start(kProgram, "/Q");
     ASSERT_NE(pid, 0u);
     EXPECT_EQ(copy.WaitExit(pid, 8000), 0u);
@@ -57,7 +58,8 @@ TEST(Program, QuitSwitchWithNothingRunningEndsAtOnceWithoutMutex) {
 }
 
 TEST(Program, SecondStartShowsTheRunningInstanceAndQuitAsksThenExitsWithCameraConnected) {
-    ProgramCopy copy(kSyntheticCamera);
+    testing::PluggedWebcam camera("Virtual Program Camera", "1d6b", "0401", "");
+    ProgramCopy copy(kVirtualCamera);
     const DWORD first = copy.Start(kProgram, "");
     HWND main = WaitForWindow([&] { return MainWindowOf(first); });
     ASSERT_NE(main, nullptr) << "the main window never appeared";
