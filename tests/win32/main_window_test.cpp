@@ -1,6 +1,6 @@
 // The main window in this process over the shipped language file: the notification icon
 // with its tooltip and menu texts, the system-menu About item, and the camera's outcome
-// (synthetic camera connected; no camera ids: the "Error!" box and the disconnected icon).
+// (a virtual webcam connected; no camera ids: the "Error!" box and the disconnected icon).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "platform/win32/private_profile_store.h"
+#include "plugged_webcam.h"
 #include "program_paths.h"
 #include "resource_module.h"
 #include "shell/camera_connected.h"
@@ -26,7 +27,15 @@ std::string MenuText(HMENU menu, UINT id) {
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    void Open(bool syntheticCamera) {
+    // With `cameraIds` the settings name a virtual webcam plugged in for the test.
+    void Open(bool cameraIds) {
+        if (cameraIds) {
+            camera_ = std::make_unique<testing::PluggedWebcam>("Virtual Window Camera", "1d6b",
+                                                               "0501", "");
+            settings_.vid[0] = "1d6b";
+            settings_.pid[0] = "0501";
+            settings_.cameraIdCount = 1;
+        }
         MainWindowContext c;
         c.resources = testing::ResourceModule();
         c.programDirectory = testing::ProgramDirectory();
@@ -34,7 +43,6 @@ class MainWindowTest : public ::testing::Test {
         c.settings = &settings_;
         c.screen = &screen_;
         c.mapping = &mapping_;
-        c.simulation.camera = syntheticCamera;
         c.command = [](int) { return false; };
         dlg_ = std::make_unique<CHalvertoneDlg>(std::move(c));
         ASSERT_TRUE(dlg_->Create());
@@ -50,6 +58,7 @@ class MainWindowTest : public ::testing::Test {
     Settings settings_;
     ScreenMetrics screen_;
     ScreenMapping mapping_;
+    std::unique_ptr<testing::PluggedWebcam> camera_;
     std::unique_ptr<CHalvertoneDlg> dlg_;
 };
 
