@@ -15,6 +15,7 @@
 #include "shell/camera_connected.h"
 #include "shell/language_choice.h"
 #include "shell/modal_ui.h"
+#include "shell/program_log.h"
 #include "shell/program_paths.h"
 #include "shell/quit_switch.h"
 #include "shell/text_table.h"
@@ -102,6 +103,8 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     LoadStrokeKit(kits, ProgramDirectory, settings.drawLineSmoothEnable, messages_);
 
     if (!SingleInstance(quit)) return false;
+    OpenProgramLog(ProgramFile(ProgramDirectory, kProgramLogFileName));
+    LogLine("started");
 
     MainWindowContext context;
     context.resources = instance_;
@@ -352,6 +355,8 @@ int CHalvertoneApp::ExitInstance(int exitCode) {
     if (instanceMutex_) CloseHandle(instanceMutex_);
     instanceMutex_ = nullptr;
     ReleaseKits(kits);
+    LogLine("ended");
+    CloseProgramLog();
     if (automation_) automation_->Revoke();
     if (oleInitialised_) OleUninitialize();
     oleInitialised_ = false;
