@@ -1,6 +1,7 @@
-// Where the upright table places the lattice: each measured target's camera pixel maps to
-// the cross the user held the pen on, for any screen and target settings, with no band of the
-// screen shifted afterwards; settings whose targets cannot stand in order keep quarters.
+// Where the upright table of "Mapping Mode" 1 places the lattice: each measured target's camera
+// pixel maps to the cross the user held the pen on, for any screen and target settings, with no
+// band of the screen shifted afterwards; settings whose targets cannot stand in order keep
+// quarters.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,6 +21,7 @@ ScreenMapping BuildUpright(const TargetGeometry& t) {
     settings.calibrationSize = t.size;
     settings.calibrationShiftX = t.shiftX;
     settings.calibrationShiftY = t.shiftY;
+    settings.mappingMode = kCrossesMapping;
     ScreenMetrics metrics;
     metrics.Set(t.screenWidth, t.screenHeight);
     ScreenMapping mapping;
@@ -69,6 +71,12 @@ TEST(LatticeLines, TargetsThatCannotStandInOrderKeepQuartersAndTheirBandShifts) 
     // Settings far beyond any screen build without fault, on quarters as well.
     const ScreenMapping wild = BuildUpright(TargetGeometry{1 << 30, 10, 10, 1024, 768});
     EXPECT_EQ(wild.Table().At(p.x, p.y), (PixelPoint{256, 192 + 3}));
+    // The refusal starts at 2^24: a screen one pixel narrower still gets the crosses.
+    const TargetGeometry widest{16, 10, 10, (1 << 24) - 1, 768};
+    EXPECT_EQ(BuildUpright(widest).Table().At(p.x, p.y),
+              CrossOf(InnerTarget(widest, 0, 0, TargetStyle::kMeasured)));
+    EXPECT_EQ(BuildUpright(TargetGeometry{16, 10, 10, 1 << 24, 768}).Table().At(p.x, p.y),
+              (PixelPoint{1 << 22, 192 + 3}));
 }
 
 }  // namespace

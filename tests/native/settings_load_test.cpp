@@ -29,7 +29,7 @@ void ExpectDefaults(const Settings& s) {
 }
 
 TEST(SettingsLoad, TheRecordStartsWithTheDefaults) {
-    EXPECT_EQ(IntSettingKeys().size(), 20u + 18u + 32u + 1u);
+    EXPECT_EQ(IntSettingKeys().size(), 20u + 18u + 32u + 1u + 1u + 26u);
     ExpectDefaults(Settings{});
 }
 
