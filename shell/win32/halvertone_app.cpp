@@ -296,6 +296,9 @@ bool CHalvertoneApp::OnCommand(int id) {
         case CHalvertoneDlg::kMouseModeCommand:
             RunMouseModeDialog(presets);
             return true;
+        case CHalvertoneDlg::kPreciseMappingCommand:
+            TogglePreciseMapping();
+            return true;
         case kAboutCommand: {
             ModalUiActive() = 1;
             CAboutDlg(*language_, CAboutDlg::Variant::kMenu).Run(instance_, owner);
@@ -310,6 +313,17 @@ bool CHalvertoneApp::OnCommand(int id) {
             return true;
         default:
             return controller_ && controller_->RunCommand(id);
+    }
+}
+
+void CHalvertoneApp::TogglePreciseMapping() {
+    const int32_t mode =
+        settings.mappingMode == kPreciseMapping ? kQuarterMapping : kPreciseMapping;
+    settings.mappingMode = mode;
+    WriteMappingMode(*settingsIni_, mode);
+    if (mainWindow_) {
+        mainWindow_->MarkPreciseMapping();
+        mainWindow_->RebuildTable();
     }
 }
 

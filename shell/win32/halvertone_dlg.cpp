@@ -4,6 +4,7 @@
 
 #include <mutex>
 
+#include "calibration/table_builder.h"
 #include "capture/camera_ids.h"
 #include "capture/win32/grabber_callback.h"
 #include "shell/camera_connected.h"
@@ -35,6 +36,7 @@ void SetMenuText(HMENU menu, UINT id, const std::string& text) {
 
 int RefreshMenu(void* data) {
     auto* dlg = static_cast<CHalvertoneDlg*>(data);
+    dlg->MarkPreciseMapping();
     dlg->Tray().SetMenu(dlg->TrayMenu());
     return 1;
 }
@@ -133,6 +135,23 @@ void CHalvertoneDlg::BuildMenu() {
         InsertMenuA(subMenu_, i + 1, MF_BYPOSITION | MF_STRING, kMouseModeCommand, text.c_str());
         break;
     }
+    // The mapping choice goes right after the calibration it applies to.
+    for (int i = 0; i < GetMenuItemCount(subMenu_); ++i) {
+        if (GetMenuItemID(subMenu_, i) != kMenuCalibration) continue;
+        const std::string text = Text("String Table", "Menu_PreciseMapping", 150);
+        if (text.empty()) break;
+        InsertMenuA(subMenu_, i + 1, MF_BYPOSITION | MF_STRING, kPreciseMappingCommand,
+                    text.c_str());
+        break;
+    }
+    MarkPreciseMapping();
+}
+
+void CHalvertoneDlg::MarkPreciseMapping() {
+    if (!subMenu_ || !c_.settings) return;
+    const bool precise = c_.settings->mappingMode == kPreciseMapping;
+    CheckMenuItem(subMenu_, kPreciseMappingCommand,
+                  MF_BYCOMMAND | (precise ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void CHalvertoneDlg::AddTrayIcons() {

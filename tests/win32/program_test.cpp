@@ -1,6 +1,6 @@
 // The real halvertone.exe in a scratch copy of its directory: one instance only, the hand-over
-// to the running one, "/q", the camera failure box, and what Exit saves and tells the
-// capture tool with the camera connected or not.
+// to the running one, "/q", the camera failure box, what Exit saves and tells the capture
+// tool with the camera connected or not, and the tray's mapping choice.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -107,6 +107,29 @@ TEST(Program, NoCameraIdsShowsTheErrorBoxAndCloseNeitherSavesNorBroadcasts) {
     EXPECT_TRUE(copy.Running(tool)) << "the capture tool was told to close without a camera";
     EXPECT_EQ(copy.Read("Setting.ini").find("Pen Width"), std::string::npos)
         << "pen settings were saved without a camera";
+}
+
+// The tray's "Precise mapping" item switches "Mapping Mode" between 2 and 0 in Setting.ini.
+TEST(Program, PreciseMappingItemWritesTheMappingMode) {
+    ProgramCopy copy(kSyntheticCamera);
+    const DWORD pid = copy.Start(kProgram, "");
+    HWND main = WaitForWindow([&] { return MainWindowOf(pid); });
+    ASSERT_NE(main, nullptr);
+    constexpr WPARAM kPreciseMapping = 32807;
+    const auto written = [&](const char* line) {
+        return WaitForWindow(
+            [&] {
+                return copy.Read("Setting.ini").find(line) != std::string::npos ? main : nullptr;
+            },
+            5000);
+    };
+    PostMessageA(main, WM_COMMAND, kPreciseMapping, 0);
+    EXPECT_NE(written("Mapping Mode=2"), nullptr) << "the item did not choose the precise mapping";
+    PostMessageA(main, WM_COMMAND, kPreciseMapping, 0);
+    EXPECT_NE(written("Mapping Mode=0"), nullptr) << "the item did not switch back";
+    EXPECT_TRUE(copy.Running(pid));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(copy.WaitExit(pid, 8000), 0u);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST(SyntheticPen, MovesTheRealCursorAndClicksAWindow) {
     SimulationSettings simulation;
     simulation.k1 = -0.05;
     testing::ProgramCopy copy(
-        "[SETTING]\r\nPID=\r\nVID=\r\n[SIMULATION]\r\nCamera=1\r\nK1=-0.05\r\n"
+        "[SETTING]\r\nPID=\r\nVID=\r\nMapping Mode=1\r\n[SIMULATION]\r\nCamera=1\r\nK1=-0.05\r\n"
         "Pen Script=pen.txt\r\nCursor Log=cursor.log\r\n",
         30000);
     PrivateProfileStore settingsFile(copy.File("Setting.ini"));
@@ -77,8 +77,8 @@ TEST(SyntheticPen, MovesTheRealCursorAndClicksAWindow) {
     auto close = [](POINT p, int x, int y, int tolerance) {
         return std::abs(p.x - x) <= tolerance && std::abs(p.y - y) <= tolerance;
     };
-    // The table maps a camera pixel to about 2 screen pixels here; the lens and the spot's
-    // centre add a little.
+    // The table ("Mapping Mode" 1) maps a camera pixel to about 2 screen pixels here; the lens and
+    // the spot's centre add a little.
     constexpr int kTolerance = 8;
     const bool dragged = testing::PumpUntil(
         [&] {
