@@ -15,23 +15,27 @@ constexpr int kNewtonSteps = 5;
 constexpr double kAbsurdResidualShare = 1.0 / 25;  // of the screen's larger side
 
 // The lens bends a ray at distance r from the centre to r (1 + k r^2), r in kCameraScale
-// units; undone by Newton's method from the bent distance. Beyond the turning point of that
-// curve (only for k < 0) there is no inverse; the caller keeps away from it.
-PlanePoint Undistort(const std::array<double, CameraModelParams::kCount>& p, PlanePoint c) {
-    const double u = (c.x - kLensCentre.x) / kCameraScale, v = (c.y - kLensCentre.y) / kCameraScale;
-    const double k = p[8];
-    const double s = std::sqrt(u * u + v * v);
-    if (s == 0 || k == 0) return {u, v};
+// units. The ray behind a camera point at distance s lies out by r / s, r found by Newton's
+// method from s. Beyond the turning point of that curve (only for k < 0) there is no inverse;
+// the callers keep away from it.
+double LensRayScale(double k, double s) {
+    if (s == 0 || k == 0) return 1;
     double r = s;
     for (int i = 0; i < kNewtonSteps; ++i) {
         const double g = r * (1 + k * r * r) - s, slope = 1 + 3 * k * r * r;
         if (!(slope > 0)) break;
         r -= g / slope;
     }
-    return {u * r / s, v * r / s};
+    return r / s;
 }
 
-PlanePoint Project(const std::array<double, CameraModelParams::kCount>& p, PlanePoint q) {
+PlanePoint Undistort(const std::array<double, CameraModelParams::kCount>& p, PlanePoint c) {
+    const double u = (c.x - kLensCentre.x) / kCameraScale, v = (c.y - kLensCentre.y) / kCameraScale;
+    const double f = LensRayScale(p[8], std::sqrt(u * u + v * v));
+    return {u * f, v * f};
+}
+
+PlanePoint ProjectNormalised(const std::array<double, CameraModelParams::kCount>& p, PlanePoint q) {
     const double d = p[6] * q.x + p[7] * q.y + 1;
     return {(p[0] * q.x + p[1] * q.y + p[2]) / d, (p[3] * q.x + p[4] * q.y + p[5]) / d};
 }
@@ -105,7 +109,8 @@ class Fitter {
                    std::vector<double>& r) const {
         r.resize(pairs_.size() * 2);
         for (size_t i = 0; i < pairs_.size(); ++i) {
-            const PlanePoint s = Project(p, Undistort(p, pairs_[i].camera)), t = Target(i);
+            const PlanePoint s = ProjectNormalised(p, Undistort(p, pairs_[i].camera)),
+                             t = Target(i);
             r[2 * i] = s.x - t.x;
             r[2 * i + 1] = s.y - t.y;
         }
@@ -196,7 +201,18 @@ CameraFit Failed(std::string why) {
 }  // namespace
 
 PlanePoint CameraModelParams::Apply(PlanePoint camera) const {
-    const PlanePoint s = Project(p_, Undistort(p_, camera));
+    const PlanePoint s = ProjectNormalised(p_, Undistort(p_, camera));
+    return {screenCentre_.x + s.x * screenScale_, screenCentre_.y + s.y * screenScale_};
+}
+
+double CameraModelParams::RayScale(double distance) const {
+    return LensRayScale(p_[8], distance / kCameraScale);
+}
+
+PlanePoint CameraModelParams::Project(PlanePoint camera, double rayScale) const {
+    const double f = rayScale / kCameraScale;
+    const PlanePoint s =
+        ProjectNormalised(p_, {(camera.x - kLensCentre.x) * f, (camera.y - kLensCentre.y) * f});
     return {screenCentre_.x + s.x * screenScale_, screenCentre_.y + s.y * screenScale_};
 }
 

@@ -34,6 +34,11 @@ class CameraModelParams {
     // The screen point a camera point maps to. Non-finite when the camera point lies on the
     // homography's horizon.
     PlanePoint Apply(PlanePoint camera) const;
+    // Apply in two steps, for callers that look the lens up per distance: how far out the ray
+    // behind a camera point `distance` camera pixels from the frame's centre lies, as a
+    // multiple of that distance; then the screen point of a camera point with that multiple.
+    double RayScale(double distance) const;
+    PlanePoint Project(PlanePoint camera, double rayScale) const;
     // Whether every camera point within `radius` camera pixels of the frame's centre has one
     // ray behind it: a barrel lens's curve turns back beyond some distance.
     bool LensMonotonic(double radius) const;
