@@ -14,8 +14,8 @@
 #include "capture/win32/capture_graph.h"
 #include "platform/profile_store.h"
 #include "platform/sim/synthetic_camera.h"
-#include "platform/toolbar_view.h"
 #include "platform/sim/target_watch.h"
+#include "platform/toolbar_view.h"
 #include "shell/screen_metrics.h"
 #include "shell/settings.h"
 #include "shell/simulation_settings.h"
@@ -80,8 +80,12 @@ class CHalvertoneDlg {
     // Rebuilds the capture graph without messages (the toolbar's reconnect); true when frames
     // will flow again.
     bool Reconnect();
-    // The connected or the disconnected notification icon.
+    // The connected or the disconnected notification icon; disconnected, its tip tells a
+    // camera that cannot deliver 640 x 480 frames from one that is missing.
     void ShowCameraIcon(bool connected);
+    // The Exit command, before the window goes: the camera's streaming thread is let out of
+    // the ring and the graph stopped and taken off the preview window.
+    void StopCamera();
     // Before the process ends: no more frames into the ring, the workers released from their
     // waits, the synthetic camera's thread joined.
     void StopFrames();
@@ -109,6 +113,7 @@ class CHalvertoneDlg {
     CTrayIcon tray_;
     int connectedIcon_ = -1;
     int disconnectedIcon_ = -1;
+    int wrongSizeIcon_ = -1;
     std::unique_ptr<TrackingEngine> engine_;
     CaptureGraph graph_;
     std::unique_ptr<sim::SyntheticCamera> synthetic_;
