@@ -25,6 +25,8 @@ constexpr DWORD FourCc(char a, char b, char c, char d) {
            (static_cast<DWORD>(static_cast<uint8_t>(d)) << 24);
 }
 
+constexpr int kMostCapabilities = 512;
+
 // The media types GetStreamCaps hands out are the caller's to free, block and all.
 struct OwnedTypes {
     std::vector<AM_MEDIA_TYPE*> types;
@@ -42,8 +44,10 @@ FormatRequest SetRequiredFormat(IAMStreamConfig* config) {
     int count = 0;
     int capsSize = 0;
     if (FAILED(config->GetNumberOfCapabilities(&count, &capsSize)) || count <= 0 ||
-        capsSize < static_cast<int>(sizeof(VIDEO_STREAM_CONFIG_CAPS)))
+        capsSize < static_cast<int>(sizeof(VIDEO_STREAM_CONFIG_CAPS)) || capsSize > 4096)
         return FormatRequest::kNotAskable;
+    // A broken driver's count or size must not keep the interface thread busy or allocating.
+    count = std::min(count, kMostCapabilities);
     std::vector<BYTE> caps(static_cast<size_t>(capsSize));
     OwnedTypes owned;
     std::vector<OfferedFormat> offers;
