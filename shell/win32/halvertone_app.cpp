@@ -332,7 +332,6 @@ void CHalvertoneApp::Exit() {
     if (connected) controller_->SavePenSettings();
     if (toolbar_) toolbar_->StopTimers();
     if (mainWindow_) {
-        mainWindow_->StopCamera();
         mainWindow_->Tray().ShowIcon(-1);
         if (TrackingEngine* engine = mainWindow_->EngineIfMade()) {
             FreeStrokeList(engine->ink.lists.DesktopStrokes);

@@ -200,17 +200,15 @@ bool CHalvertoneDlg::Reconnect() {
     return ok;
 }
 
-void CHalvertoneDlg::StopCamera() {
-    if (engine_) engine_->ring.StopProducer();
-    graph_.TearDown();
-}
-
 void CHalvertoneDlg::StopFrames() {
     GrabberCallback::Instance().SetRing(nullptr);
     if (!engine_) return;
     engine_->flags.ClearAll();
     engine_->ring.Shutdown();
     if (synthetic_) synthetic_->Stop();
+    // Stopping waits for the streaming thread to leave the callback: only now that the ring
+    // lets every producer go at once can it not wait forever.
+    graph_.TearDown();
 }
 
 void CHalvertoneDlg::OnPerFrame(UINT msg) {

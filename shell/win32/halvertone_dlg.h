@@ -83,11 +83,9 @@ class CHalvertoneDlg {
     // The connected or the disconnected notification icon; disconnected, its tip tells a
     // camera that cannot deliver 640 x 480 frames from one that is missing.
     void ShowCameraIcon(bool connected);
-    // The Exit command, before the window goes: the camera's streaming thread is let out of
-    // the ring and the graph stopped and taken off the preview window.
-    void StopCamera();
-    // Before the process ends: no more frames into the ring, the workers released from their
-    // waits, the synthetic camera's thread joined.
+    // Before the process ends: no more frames into the ring, the workers and the camera's
+    // streaming thread released from their waits, the synthetic camera's thread joined, the
+    // graph stopped.
     void StopFrames();
 
     void SetProxy(IDispatch* proxy) { proxy_ = proxy; }
