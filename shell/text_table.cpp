@@ -24,6 +24,7 @@ constexpr std::array<TextEntry, static_cast<size_t>(TextId::kCount)> kEntries = 
     {TextId::kDisconnectTooltips, kStrings, "Disconnect Tooltips", 200},
     {TextId::kCheckEnvNgMessage, kCheckEnv, "NG-Message", 300},
     {TextId::kMsgCameraNoFind, kStrings, "Msg_Camera_NoFind", 400},
+    {TextId::kMsgCameraNo640x480, kStrings, "Msg_Camera_No640x480", 400},
     {TextId::kAboutCaption, kAbout, "Caption", 300},
     {TextId::kAboutVersion, kAbout, "Version", 300},
     {TextId::kAboutCopyRight, kAbout, "CopyRight", 300},

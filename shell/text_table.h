@@ -24,6 +24,7 @@ enum class TextId : uint8_t {
     kDisconnectTooltips,
     kCheckEnvNgMessage,
     kMsgCameraNoFind,
+    kMsgCameraNo640x480,  // box and tray tip for a camera that cannot deliver 640 x 480 frames
     kAboutCaption,
     kAboutVersion,
     kAboutCopyRight,

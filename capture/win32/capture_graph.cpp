@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "capture/device_path_match.h"
+#include "capture/win32/capture_format_request.h"
 #include "capture/win32/grabber_callback.h"
 #include "platform/win32/start_program.h"
 
@@ -41,16 +42,6 @@ std::optional<std::string> DevicePath(IMoniker* moniker) {
     return path;
 }
 
-void FreeMediaType(AM_MEDIA_TYPE& mt) {
-    if (mt.cbFormat != 0 && mt.pbFormat != nullptr) CoTaskMemFree(mt.pbFormat);
-    mt.cbFormat = 0;
-    mt.pbFormat = nullptr;
-    if (mt.pUnk != nullptr) {
-        mt.pUnk->Release();
-        mt.pUnk = nullptr;
-    }
-}
-
 void ShowErrorBox(const std::string& text) {
     MessageBoxA(nullptr, text.c_str(), kCaptureErrorCaption, kCaptureErrorFlags);
 }
@@ -73,13 +64,27 @@ CaptureGraph::~CaptureGraph() {
     ReleaseAll();
 }
 
-void CaptureGraph::ReleaseAll() {
+void CaptureGraph::TearDown() {
+    if (graph_) {
+        ComPtr<IMediaControl> control;
+        if (SUCCEEDED(graph_->QueryInterface(IID_IMediaControl, PutVoid(control)))) control->Stop();
+        // The video window must leave its owner before the owner window can be destroyed.
+        ComPtr<IVideoWindow> video;
+        if (SUCCEEDED(graph_->QueryInterface(IID_IVideoWindow, PutVoid(video)))) {
+            video->put_Visible(OAFALSE);
+            video->put_Owner(0);
+        }
+    }
     grabber_.Reset();
     graph_.Reset();
+}
+
+void CaptureGraph::ReleaseAll() {
+    TearDown();
     device_.Reset();
 }
 
-HRESULT CaptureGraph::Fail(bool showErrors, const char* text, HRESULT code) {
+HRESULT CaptureGraph::Fail(bool showErrors, const std::string& text, HRESULT code) {
     if (showErrors && errorSink_) errorSink_(text);
     return code;
 }
@@ -147,7 +152,13 @@ void CaptureGraph::PlacePreview(IVideoWindow* video, HWND preview) {
 
 HRESULT CaptureGraph::Build(bool showErrors, const CameraIds& ids, const std::string& noFindText,
                             HWND preview) {
-    graph_.Reset();
+    lastResult_ = BuildGraph(showErrors, ids, noFindText, preview);
+    return lastResult_;
+}
+
+HRESULT CaptureGraph::BuildGraph(bool showErrors, const CameraIds& ids,
+                                 const std::string& noFindText, HWND preview) {
+    TearDown();
     if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_ALL, IID_IGraphBuilder,
                                 PutVoid(graph_)))) {
         graph_.Reset();
@@ -190,6 +201,10 @@ HRESULT CaptureGraph::Build(bool showErrors, const CameraIds& ids, const std::st
     hr = builder->SetFiltergraph(graph_.Get());
     if (FAILED(hr)) return Fail(showErrors, "SetGraph failed", hr);
 
+    // The rest of the program works on 640 x 480 frames only: ask for them before connecting.
+    if (RequestRequiredFormat(builder.Get(), device_.Get()) == FormatRequest::kNotOffered)
+        return Fail(showErrors, wrongSizeText_, kWrongFrameSize);
+
     ComPtr<IBaseFilter> nullRenderer;
     ComPtr<IPin> videoPort;
     if (builder->FindPin(device_.Get(), PINDIR_OUTPUT, &PIN_CATEGORY_VIDEOPORT, nullptr, FALSE, 0,
@@ -212,14 +227,14 @@ HRESULT CaptureGraph::Build(bool showErrors, const CameraIds& ids, const std::st
     AM_MEDIA_TYPE mt{};
     hr = grabber_->GetConnectedMediaType(&mt);
     if (FAILED(hr)) return Fail(showErrors, "Could not read the connected media type", hr);
-    // The format block is only read when it really is a VIDEOINFOHEADER.
-    if (IsEqualGUID(mt.formattype, FORMAT_VideoInfo) && mt.pbFormat != nullptr &&
-        mt.cbFormat >= sizeof(VIDEOINFOHEADER)) {
-        const auto* vih = reinterpret_cast<const VIDEOINFOHEADER*>(mt.pbFormat);
-        width_ = vih->bmiHeader.biWidth;
-        height_ = vih->bmiHeader.biHeight;
-    }
+    const FrameSize size = FrameSizeOf(mt);
+    width_ = size.width;
+    height_ = size.height;
     FreeMediaType(mt);
+    // Never run a graph whose frames the trackers could not use: the user would be left with
+    // a camera that runs and a pen that is never seen.
+    if (!IsRequiredFrameSize(width_, height_))
+        return Fail(showErrors, wrongSizeText_, kWrongFrameSize);
 
     grabber_->SetBufferSamples(FALSE);
     grabber_->SetOneShot(FALSE);

@@ -6,6 +6,7 @@
 
 #include "calibration/table_builder.h"
 #include "capture/camera_ids.h"
+#include "capture/camera_rebuild.h"
 #include "capture/win32/grabber_callback.h"
 #include "shell/camera_connected.h"
 #include "shell/modal_ui.h"
@@ -160,11 +161,15 @@ void CHalvertoneDlg::AddTrayIcons() {
                                    ReadText(*c_.language, TextId::kConnectTooltips));
     disconnectedIcon_ = tray_.AddIcon(c_.programDirectory + "\\Icon\\Disconnect.ico",
                                       ReadText(*c_.language, TextId::kDisconnectTooltips));
+    // The same picture, with a tip that says why the pen cannot be seen.
+    wrongSizeIcon_ = tray_.AddIcon(c_.programDirectory + "\\Icon\\Disconnect.ico",
+                                   ReadText(*c_.language, TextId::kMsgCameraNo640x480));
     tray_.ShowIcon(connectedIcon_);
 }
 
 void CHalvertoneDlg::ShowCameraIcon(bool connected) {
-    tray_.ShowIcon(connected ? connectedIcon_ : disconnectedIcon_);
+    const bool wrongSize = graph_.LastResult() == kWrongFrameSize && wrongSizeIcon_ >= 0;
+    tray_.ShowIcon(connected ? connectedIcon_ : wrongSize ? wrongSizeIcon_ : disconnectedIcon_);
     NoteCamera(std::string("icon ") + tray_.TipText());
 }
 
@@ -190,6 +195,7 @@ void CHalvertoneDlg::StartCamera() {
             SetTimer(hwnd_, kReplugTimer, static_cast<UINT>(c_.simulation.replugAtMs), nullptr);
         return;
     }
+    graph_.SetWrongSizeText(ReadText(*c_.language, TextId::kMsgCameraNo640x480));
     const HRESULT hr = graph_.Build(true, CameraIdsFrom(*c_.settings),
                                     ReadText(*c_.language, TextId::kMsgCameraNoFind),
                                     GetDlgItem(hwnd_, kVideoAreaId));
@@ -202,8 +208,15 @@ void CHalvertoneDlg::StartCamera() {
 bool CHalvertoneDlg::Reconnect() {
     // The synthetic camera is found again exactly when it delivers once more.
     if (synthetic_) return synthetic_->Delivering();
-    return graph_.Build(false, CameraIdsFrom(*c_.settings), std::string(),
-                        GetDlgItem(hwnd_, kVideoAreaId)) == 0;
+    const bool ok = RebuildCamera(
+        engine_->ring, [this] { graph_.TearDown(); },
+        [this] {
+            return graph_.Build(false, CameraIdsFrom(*c_.settings), std::string(),
+                                GetDlgItem(hwnd_, kVideoAreaId)) == 0;
+        });
+    // A camera found again that cannot deliver 640 x 480 says so in the tray tip.
+    if (!ok) ShowCameraIcon(false);
+    return ok;
 }
 
 void CHalvertoneDlg::StopFrames() {
@@ -212,6 +225,9 @@ void CHalvertoneDlg::StopFrames() {
     engine_->flags.ClearAll();
     engine_->ring.Shutdown();
     if (synthetic_) synthetic_->Stop();
+    // Stopping waits for the streaming thread to leave the callback: only now that the ring
+    // lets every producer go at once can it not wait forever.
+    graph_.TearDown();
 }
 
 void CHalvertoneDlg::OnPerFrame(UINT msg) {

@@ -81,10 +81,12 @@ class CHalvertoneDlg {
     // Rebuilds the capture graph without messages (the toolbar's reconnect); true when frames
     // will flow again.
     bool Reconnect();
-    // The connected or the disconnected notification icon.
+    // The connected or the disconnected notification icon; disconnected, its tip tells a
+    // camera that cannot deliver 640 x 480 frames from one that is missing.
     void ShowCameraIcon(bool connected);
-    // Before the process ends: no more frames into the ring, the workers released from their
-    // waits, the synthetic camera's thread joined.
+    // Before the process ends: no more frames into the ring, the workers and the camera's
+    // streaming thread released from their waits, the synthetic camera's thread joined, the
+    // graph stopped.
     void StopFrames();
     // Stops the tools, rebuilds screen metrics and table and restarts the current tool, as a
     // display change does.
@@ -115,6 +117,7 @@ class CHalvertoneDlg {
     CTrayIcon tray_;
     int connectedIcon_ = -1;
     int disconnectedIcon_ = -1;
+    int wrongSizeIcon_ = -1;
     std::unique_ptr<TrackingEngine> engine_;
     CaptureGraph graph_;
     std::unique_ptr<sim::SyntheticCamera> synthetic_;
