@@ -1,6 +1,9 @@
 #include "shell/setting_keys.h"
 
+#include <algorithm>
 #include <string>
+
+#include "shell/screen_metrics.h"
 
 namespace halvertone {
 namespace {
@@ -13,6 +16,15 @@ IntSettingKey Field(const char* name, int32_t def, bool fromRegistry,
         // The two thresholds keep only the low byte; the colour is the value's 32 bits.
         [field](Settings& s, int32_t raw) { (s.*field) = static_cast<T>(raw); },
         [field](const Settings& s) { return static_cast<int64_t>((s.*field).load()); }};
+}
+
+// A key whose value goes into screen arithmetic (the calibration targets' size and margins):
+// a hand-edited value beyond any screen is held at the nearest bound.
+IntSettingKey Bounded(const char* name, int32_t def, int32_t lo, int32_t hi,
+                      SharedValue<int32_t> Settings::*field) {
+    IntSettingKey key = Field(name, def, true, field);
+    key.store = [field, lo, hi](Settings& s, int32_t raw) { (s.*field) = std::clamp(raw, lo, hi); };
+    return key;
 }
 
 enum class PointArray { kMain, kGrid, kMeasured };
@@ -46,9 +58,11 @@ std::vector<IntSettingKey> BuildKeys() {
         Field("Draw Sensitivity", 10, true, &Settings::drawSensitivity),
         Field("Draw Sensitivity-x", 2, true, &Settings::drawSensitivityX),
         Field("Draw Sensitivity-y", 2, true, &Settings::drawSensitivityY),
-        Field("Calibration Shift X", 10, true, &Settings::calibrationShiftX),
-        Field("Calibration Shift Y", 10, true, &Settings::calibrationShiftY),
-        Field("Calibration Size", 16, true, &Settings::calibrationSize),
+        Bounded("Calibration Shift X", 10, -kScreenExtentLimit, kScreenExtentLimit,
+                &Settings::calibrationShiftX),
+        Bounded("Calibration Shift Y", 10, -kScreenExtentLimit, kScreenExtentLimit,
+                &Settings::calibrationShiftY),
+        Bounded("Calibration Size", 16, 0, kScreenExtentLimit, &Settings::calibrationSize),
         Field("Draw Line Smooth Enable", 1, true, &Settings::drawLineSmoothEnable),
         Field("Mouse Sensitivity", 4, true, &Settings::mouseSensitivity),
         Field("JPEG Compress Ratio", 90, true, &Settings::jpegCompressRatio),

@@ -51,8 +51,9 @@ void RegisterQedit() {
     char dir[MAX_PATH] = {};
     const UINT n = GetSystemDirectoryA(dir, MAX_PATH);
     if (n == 0 || n >= MAX_PATH) return;
-    char cmd[MAX_PATH + 64];
-    std::snprintf(cmd, sizeof cmd, "regsvr32 /s %s\\qedit.dll", dir);
+    // By its full path: a bare name would be searched for in the current folder first.
+    char cmd[2 * MAX_PATH + 64];
+    std::snprintf(cmd, sizeof cmd, "\"%s\\regsvr32.exe\" /s \"%s\\qedit.dll\"", dir, dir);
     win32::StartProgram(cmd, SW_HIDE);
 }
 
@@ -62,6 +63,7 @@ CaptureGraph::CaptureGraph() : errorSink_(ShowErrorBox) {}
 
 CaptureGraph::~CaptureGraph() {
     ReleaseAll();
+    if (comInitialised_) CoUninitialize();
 }
 
 void CaptureGraph::TearDown() {
@@ -90,7 +92,9 @@ HRESULT CaptureGraph::Fail(bool showErrors, const std::string& text, HRESULT cod
 }
 
 HRESULT CaptureGraph::FindDevice(const CameraIds& ids) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // Once per graph, however often a reconnect looks for the device; undone on destruction.
+    if (!comInitialised_)
+        comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     ComPtr<ICreateDevEnum> devEnum;
     if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_ICreateDevEnum, PutVoid(devEnum))))

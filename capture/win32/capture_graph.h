@@ -76,6 +76,7 @@ class CaptureGraph {
     static void PlacePreview(IVideoWindow* video, HWND preview);
 
     ErrorSink errorSink_;
+    bool comInitialised_ = false;  // this graph's CoInitializeEx succeeded
     ComPtr<IGraphBuilder> graph_;
     ComPtr<IBaseFilter> device_;
     ComPtr<ISampleGrabber> grabber_;

@@ -12,6 +12,7 @@
 #include "capture/camera_image_turn.h"
 #include "capture/win32/grabber_callback.h"
 #include "capture/win32/ks_register_bridge.h"
+#include "platform/win32/module_path.h"
 #include "shell/camera_connected.h"
 #include "shell/language_choice.h"
 #include "shell/modal_ui.h"
@@ -29,23 +30,7 @@ constexpr int kMethodTemplateId = 192;
 constexpr int kCalibrationCommand = 32788;
 constexpr int kProjectionDistanceCommand = 32805;
 constexpr int kAboutCommand = 32798;
-constexpr size_t kPathChars = 260;
 constexpr size_t kLanguageLookupChars = 300;
-
-std::string ModuleDirectory() {
-    char path[kPathChars] = {};
-    GetModuleFileNameA(nullptr, path, static_cast<DWORD>(kPathChars));
-    std::string dir = path;
-    const size_t slash = dir.rfind('\\');
-    dir.resize(slash == std::string::npos ? 0 : slash + 1);
-    return dir;
-}
-
-std::string ModulePath() {
-    char path[kPathChars] = {};
-    GetModuleFileNameA(nullptr, path, static_cast<DWORD>(kPathChars));
-    return path;
-}
 
 }  // namespace
 
@@ -65,7 +50,17 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
         return false;
     }
     oleInitialised_ = true;
-    ProgramDirectory = ModuleDirectory();
+    // A program folder no ANSI path reaches would be read as a wrong one (with '?' for the
+    // characters the code page lacks): the program says so and does not start.
+    const std::optional<std::string> modulePath = ModuleFilePathAnsi();
+    if (!modulePath) {
+        MessageBoxA(nullptr,
+                    "Halvertone cannot be started from this folder. Please install it "
+                    "in a folder with a shorter name.",
+                    kProgramCaption, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    ProgramDirectory = FolderOf(*modulePath);
     automation_ = std::make_unique<AutomationServer>(*this);
 
     const LanguageChoice choice =
@@ -82,7 +77,7 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     if (AutomationServer::IsComStart(commandLineTail))
         automation_->RegisterClassObject();
     else
-        AutomationServer::UpdateRegistry(ModulePath());
+        AutomationServer::UpdateRegistry(*modulePath);
 
     const bool quit = IsQuitSwitch(commandLineTail);
     SettingsFileFound = GetFileAttributesA(SettingsFilePath.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -202,7 +197,9 @@ bool CHalvertoneApp::SingleInstance(bool quit) {
     if (running) {
         const std::string caption = ReadText(*language_, TextId::kDialogCaptionSearch);
         CloseHandle(running);
-        HWND other = FindWindowA(nullptr, caption.c_str());
+        // Without a language file the caption is empty, and an empty title matches some
+        // other program's window, which must not be shown or sent the exit command.
+        HWND other = caption.empty() ? nullptr : FindWindowA(nullptr, caption.c_str());
         if (other) {
             if (quit) {
                 PostMessageA(other, WM_COMMAND, MAKEWPARAM(kExitCommand, 0), 0);

@@ -132,5 +132,36 @@ TEST(Program, PreciseMappingItemWritesTheMappingMode) {
     EXPECT_EQ(copy.WaitExit(pid, 8000), 0u);
 }
 
+std::wstring Wide(const std::string& ansi) {
+    std::wstring out(ansi.size(), L'\0');
+    out.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(),
+                                                       static_cast<int>(ansi.size()), out.data(),
+                                                       static_cast<int>(out.size()))));
+    return out;
+}
+
+// Installed under a user name outside the ANSI code page, the program still finds its own
+// folder and starts.
+TEST(Program, StartsFromAFolderNamedOutsideTheCodePage) {
+    ProgramCopy copy(kSyntheticCamera);
+    std::wstring plain = Wide(copy.File(""));
+    plain.pop_back();  // no trailing backslash
+    const std::wstring greek = plain + L"-\u03a9\u03bc\u03ad\u03b3\u03b1";
+    ASSERT_TRUE(MoveFileW(plain.c_str(), greek.c_str()));
+    std::wstring exe = greek + L"\\halvertone.exe";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), exe.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               greek.c_str(), &si, &pi));
+    EXPECT_NE(WaitForWindow([&] { return MainWindowOf(pi.dwProcessId); }), nullptr)
+        << "the program did not start from its folder";
+    TerminateProcess(pi.hProcess, 9);
+    WaitForSingleObject(pi.hProcess, 5000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    EXPECT_TRUE(MoveFileW(greek.c_str(), plain.c_str()));  // so the copy can clean up
+}
+
 }  // namespace
 }  // namespace halvertone
