@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "calibration/camera_fit.h"
-#include "calibration/camera_to_screen_table.h"
 #include "calibration/precise_table.h"
 #include "calibration/visiting_order.h"
+#include "capture/camera_frame.h"
 
 namespace halvertone {
 namespace {

@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 
+#include "platform/ini_file_store.h"
 #include "platform/sim/camera_model.h"
+#include "shell/calibration_quality_report.h"
+#include "support/memory_profile_store.h"
 
 namespace halvertone {
 namespace {
@@ -66,6 +70,43 @@ TEST(CalibrationQuality, AScreenSeenSmallOrPointsThatFitNoViewArePoor) {
     EXPECT_EQ(none.hint, QualityHint::kNoFit);
     EXPECT_EQ(none.worstTarget, 0);
     EXPECT_FALSE(none.whyNot.empty());
+}
+
+TEST(CalibrationQuality, TheUserIsToldInTheLanguageFilesWordsAndTheAboutBoxKeepsTheFigure) {
+    IniFileStore english(
+        (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
+         "Language" / "English.ini")
+            .string());
+    MeasuredPoints off = Measured(Lens());
+    off.points[3].x += 10;
+    const CalibrationQuality poor = GradeCalibration(off, kTargets, kUpright);
+    const std::string message = QualityMessage(poor, english);
+    EXPECT_NE(message.find("poor"), std::string::npos) << message;
+    EXPECT_NE(message.find("Hold the pen still on target 6 "), std::string::npos) << message;
+    EXPECT_EQ(message.find('{'), std::string::npos) << message;
+
+    test::MemoryProfileStore settings;
+    EXPECT_EQ(QualityAboutLine(settings, english), "");  // never graded: no line
+    WriteCalibrationQuality(settings, poor);
+    const auto stored = ReadCalibrationQuality(settings);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->worstTarget, 6);
+    EXPECT_NEAR(stored->residualTenths, poor.largestResidual * 10, 0.5);
+    const std::string about = QualityAboutLine(settings, english);
+    EXPECT_NE(about.find(" target 6)"), std::string::npos) << about;
+
+    sim::CameraModelConfig far = Lens();
+    far.corners = {{{220, 160}, {420, 155}, {425, 315}, {215, 320}}};
+    const CalibrationQuality small = GradeCalibration(Measured(far), kTargets, kUpright);
+    EXPECT_NE(QualityMessage(small, english)
+                  .find("fills only " + std::to_string(small.coveragePercent) + " % of"),
+              std::string::npos);
+
+    // Points that fit no view leave no stale figure behind.
+    std::swap(off.points[0], off.points[8]);
+    WriteCalibrationQuality(settings, GradeCalibration(off, kTargets, kUpright));
+    EXPECT_FALSE(ReadCalibrationQuality(settings));
+    EXPECT_EQ(QualityAboutLine(settings, english), "");
 }
 
 }  // namespace
