@@ -52,6 +52,14 @@ constexpr std::array<TextEntry, static_cast<size_t>(TextId::kCount)> kEntries = 
     {TextId::kCalibrationCorrect, kCalibration, "correct", 300},
     {TextId::kCalibrationRecalibration, kCalibration, "recalibration", 300},
     {TextId::kCalibrationError, kCalibration, "error", 300},
+    {TextId::kQualityCaption, kCalibration, "Quality Caption", 100},
+    {TextId::kQualityGood, kCalibration, "Quality Good", 300},
+    {TextId::kQualityPoor, kCalibration, "Quality Poor", 300},
+    {TextId::kQualityHoldStill, kCalibration, "Quality Hold Still", 300},
+    {TextId::kQualityTooSmall, kCalibration, "Quality Too Small", 300},
+    {TextId::kQualityCalibrate, kCalibration, "Quality Calibrate", 300},
+    {TextId::kQualityNoFit, kCalibration, "Quality No Fit", 300},
+    {TextId::kAboutCalibration, kAbout, "Calibration", 300},
 }};
 
 constexpr bool EntriesInIdOrder() {

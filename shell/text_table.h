@@ -52,6 +52,14 @@ enum class TextId : uint8_t {
     kCalibrationCorrect,
     kCalibrationRecalibration,
     kCalibrationError,
+    kQualityCaption,  // the message box after a calibration: how good it is
+    kQualityGood,
+    kQualityPoor,
+    kQualityHoldStill,
+    kQualityTooSmall,
+    kQualityCalibrate,
+    kQualityNoFit,
+    kAboutCalibration,  // the About box's line with the last calibration's figure
     kCount
 };
 

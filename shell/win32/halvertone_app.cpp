@@ -21,6 +21,7 @@
 #include "shell/quit_switch.h"
 #include "shell/text_table.h"
 #include "shell/win32/about_dlg.h"
+#include "shell/win32/calibration_quality_box.h"
 
 namespace halvertone {
 namespace {
@@ -230,7 +231,11 @@ void CHalvertoneApp::MakeCalibration() {
     }
     dispatch_ = new WorkerToolDispatch(engine.flags, engine.state, engine.workers);
     CalibrationHooks hooks;
-    hooks.buildTable = [this] { BuildTable(1); };
+    hooks.buildTable = [this] {
+        BuildTable(1);
+        ReportCalibrationQuality(settings, screen, SettingsFileFound ? settingsIni_.get() : nullptr,
+                                 *language_);
+    };
     hooks.turnCameraImage = [this](uint8_t value) { TurnCameraImage(value); };
     hooks.text =
         WithTextBuffer([this](const std::string& section,
@@ -298,7 +303,8 @@ bool CHalvertoneApp::OnCommand(int id) {
             return true;
         case kAboutCommand: {
             ModalUiActive() = 1;
-            CAboutDlg(*language_, CAboutDlg::Variant::kMenu).Run(instance_, owner);
+            CAboutDlg(*language_, CAboutDlg::Variant::kMenu, settingsIni_.get())
+                .Run(instance_, owner);
             ModalUiActive() = 0;
             return true;
         }
@@ -325,7 +331,7 @@ void CHalvertoneApp::TogglePreciseMapping() {
 }
 
 void CHalvertoneApp::SystemAbout() {
-    CAboutDlg(*language_, CAboutDlg::Variant::kSystemMenu)
+    CAboutDlg(*language_, CAboutDlg::Variant::kSystemMenu, settingsIni_.get())
         .Run(instance_, mainWindow_ ? mainWindow_->Handle() : nullptr);
 }
 
