@@ -35,4 +35,12 @@ void WriteProjectorPosition(ProfileStore& store, int32_t projectorPosition) {
     WriteInt(store, "Projector Position", projectorPosition);
 }
 
+void WriteMeasuredPoints(ProfileStore& store, const MeasuredPoints& measured) {
+    WritePoints(store, "Measured Point", measured.points);
+}
+
+void WriteMappingMode(ProfileStore& store, int32_t mappingMode) {
+    WriteInt(store, "Mapping Mode", mappingMode);
+}
+
 }  // namespace halvertone

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "calibration/calibration_grid.h"
+#include "calibration/measured_points.h"
 #include "platform/profile_store.h"
 
 namespace halvertone {
@@ -22,5 +23,8 @@ struct CalibrationFile {
 void WriteLattice(ProfileStore& store, const CalibrationGrid& grid, int32_t screenWidth,
                   int32_t screenHeight);
 void WriteProjectorPosition(ProfileStore& store, int32_t projectorPosition);
+// The thirteen "Measured Point %d-x/-y" pairs, from which a precise table is rebuilt.
+void WriteMeasuredPoints(ProfileStore& store, const MeasuredPoints& measured);
+void WriteMappingMode(ProfileStore& store, int32_t mappingMode);
 
 }  // namespace halvertone

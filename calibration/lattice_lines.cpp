@@ -31,7 +31,8 @@ bool Between(const std::array<int64_t, 5>& line, std::array<int32_t, 4>& start,
 }
 
 // Target positions are computed in plain 32-bit arithmetic; settings far beyond any screen
-// are not worth the risk of overflowing it.
+// are not worth the risk of overflowing it. Sizes, margins and screen sides of 2^24 or more
+// in magnitude (either sign) are refused; -(2^24 - 1) .. 2^24 - 1 are drawn.
 bool Drawable(const TargetGeometry& t) {
     constexpr int32_t kLimit = 1 << 24;
     for (int32_t v : {t.size, t.shiftX, t.shiftY, t.screenWidth, t.screenHeight})

@@ -24,7 +24,8 @@ LatticeLines QuarterLines(int32_t screenWidth, int32_t screenHeight);
 // outer ring, pushed out by the extension, stands for the screen's edges; the middle lines
 // for the main targets' middle column and row; the others for the inner targets' columns and
 // rows. Each cell then spans from its line to the next. None when the margins and sizes leave
-// the lines out of order.
+// the lines out of order, or when one of them reaches 2^24 in magnitude; the caller then uses
+// quarters.
 std::optional<LatticeLines> TargetLines(const TargetGeometry& targets);
 
 }  // namespace halvertone

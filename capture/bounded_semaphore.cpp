@@ -28,6 +28,11 @@ void BoundedSemaphore::Close() {
     cv_.notify_all();
 }
 
+void BoundedSemaphore::Reopen() {
+    std::lock_guard lock(mutex_);
+    closed_ = false;
+}
+
 int32_t BoundedSemaphore::Count() const {
     std::lock_guard lock(mutex_);
     return count_;

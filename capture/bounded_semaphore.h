@@ -9,7 +9,7 @@
 namespace halvertone {
 
 class BoundedSemaphore {
-public:
+  public:
     BoundedSemaphore(int32_t initial, int32_t maximum) : count_(initial), max_(maximum) {}
 
     // Waits without time limit; false when the semaphore was closed.
@@ -17,9 +17,11 @@ public:
     // False (and no change) when the count would exceed the maximum.
     bool Release(int32_t n = 1);
     void Close();
+    // Waits work again after a Close; the count is what releases left it.
+    void Reopen();
     int32_t Count() const;
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::condition_variable cv_;
     int32_t count_;

@@ -2,11 +2,13 @@
 
 #include <cstring>
 
+#include "capture/frame_turn.h"
+
 namespace halvertone {
 
 FrameRing::FrameRing() = default;
 
-int32_t FrameRing::BufferCB(const uint8_t* buffer, long length) {
+int32_t FrameRing::BufferCB(const uint8_t* buffer, long length, FrameCopy copy) {
     frameArrived_.store(true);
     if (length == 0 || !accepting_.load()) return kSOk;
     if (buffer == nullptr) return kEPointer;
@@ -26,7 +28,11 @@ int32_t FrameRing::BufferCB(const uint8_t* buffer, long length) {
     }
     if (!free_.Acquire()) return kSOk;
     const int w = writeIndex_.load();
-    std::memcpy(slots_[static_cast<size_t>(w)].get(), buffer, static_cast<size_t>(length));
+    uint8_t* slot = slots_[static_cast<size_t>(w)].get();
+    if (copy == FrameCopy::kTurned180)
+        CopyTurned180(slot, buffer, static_cast<size_t>(length));
+    else
+        std::memcpy(slot, buffer, static_cast<size_t>(length));
     writeIndex_.store(w ^ 1);
     std::lock_guard lock(ringLock_);
     filled_.Release(1);
@@ -44,7 +50,18 @@ void FrameRing::GiveBack() {
     readIndex_.store(readIndex_.load() ^ 1);
 }
 
+void FrameRing::StopProducer() {
+    free_.Close();
+}
+
+void FrameRing::ReopenProducer() {
+    std::lock_guard lock(ringLock_);
+    if (!shutDown_) free_.Reopen();
+}
+
 void FrameRing::Shutdown() {
+    std::lock_guard lock(ringLock_);
+    shutDown_ = true;
     free_.Close();
     filled_.Close();
 }

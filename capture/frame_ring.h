@@ -27,12 +27,16 @@ struct TakenFrame {
     CameraFrame View() const { return CameraFrame{bytes}; }
 };
 
+// How the producer puts a frame into its slot: as it is, or turned by 180 degrees on the way
+// (a ceiling mounting with a camera that cannot turn its own picture).
+enum class FrameCopy : uint8_t { kAsIs, kTurned180 };
+
 class FrameRing {
-public:
+  public:
     FrameRing();
 
     // The producer step of the grabber callback (returns S_OK or E_POINTER).
-    int32_t BufferCB(const uint8_t* buffer, long length);
+    int32_t BufferCB(const uint8_t* buffer, long length, FrameCopy copy = FrameCopy::kAsIs);
 
     // Waits without limit for a filled slot; an empty TakenFrame when the wait failed
     // (the ring was shut down). Give it back exactly once after a successful take.
@@ -49,7 +53,15 @@ public:
     bool TakeFrameArrived() { return frameArrived_.exchange(false); }
     void ClearFrameArrived() { frameArrived_.store(false); }
 
-    // Releases a producer or consumer blocked in a wait; later waits fail at once.
+    // Lets go of the producer before its graph is torn down (tearing a graph down waits for
+    // the streaming thread to leave the callback): a producer waiting for a free slot returns
+    // at once, and every later frame is dropped until ReopenProducer. Consumers and frames
+    // already in the ring are untouched.
+    void StopProducer();
+    // Frames are taken in again; nothing after Shutdown.
+    void ReopenProducer();
+
+    // Releases a producer or consumer blocked in a wait; later waits fail at once, for good.
     void Shutdown();
 
     // Frames whose length differed from the slot size: dropped, never copied.
@@ -58,7 +70,7 @@ public:
     int ReadIndex() const { return readIndex_.load(); }
     int WriteIndex() const { return writeIndex_.load(); }
 
-private:
+  private:
     std::array<std::unique_ptr<uint8_t[]>, 2> slots_;
     std::atomic<int32_t> slotLength_{0};
     std::atomic<int> writeIndex_{0};
@@ -66,6 +78,7 @@ private:
     BoundedSemaphore free_{2, 2};
     BoundedSemaphore filled_{0, 2};
     std::mutex ringLock_;
+    bool shutDown_ = false;  // under ringLock_
     std::atomic<bool> accepting_{false};
     std::atomic<bool> frameArrived_{false};
     std::atomic<uint64_t> wrongSizeDrops_{0};

@@ -52,6 +52,8 @@ SectionEnd
 Section "Uninstall"
     SetShellVarContext current
     !include "${LISTS}/uninstall_files.nsh"
+    ; The log is written by the program, not installed, so the file lists do not name it.
+    Delete "$INSTDIR\Halvertone.log"
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
 

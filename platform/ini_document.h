@@ -6,6 +6,7 @@
 // above the first section line belong to a section without name. Look-ups compare names
 // without surrounding blanks and ignoring ASCII case; the first matching section is the
 // only one searched and its first matching key wins.
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,7 +23,7 @@ struct IniKey {
 
 struct IniSection {
     std::string name;
-    std::vector<IniKey> keys;
+    std::deque<IniKey> keys;  // no moves of earlier keys as a large section grows
 };
 
 class IniDocument {

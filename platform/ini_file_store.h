@@ -1,8 +1,14 @@
 #pragma once
-// The portable profile store: one INI file, read afresh on every call (as the platform does
-// when the file may have changed) and rewritten whole when a write changes it.
+// The portable profile store: one INI file, read afresh whenever it may have changed (its
+// size or time of last write differs from the last read, as the platform rereads a changed
+// file) and rewritten whole when a write changes it. An unchanged file is parsed only once,
+// however many keys are read.
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 
+#include "platform/ini_text_store.h"
 #include "platform/profile_files.h"
 #include "platform/profile_store.h"
 
@@ -20,7 +26,18 @@ class IniFileStore final : public ProfileStore {
                      const std::string& value) override;
 
   private:
+    // The file's contents as last read, while its size and time of last write stay the same.
+    IniTextStore& Current();
+
+    struct Stamp {
+        bool regular = false;
+        uintmax_t size = 0;
+        int64_t written = 0;
+        friend bool operator==(const Stamp&, const Stamp&) = default;
+    };
     std::string path_;
+    std::optional<Stamp> stamp_;
+    std::unique_ptr<IniTextStore> text_;
 };
 
 // Profile files on the local file system, through IniFileStore.

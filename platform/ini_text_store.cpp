@@ -1,14 +1,18 @@
 #include "platform/ini_text_store.h"
 
-#include "platform/ini_document.h"
 #include "platform/profile_value.h"
 
 namespace halvertone {
+
+const IniDocument& IniTextStore::Document() {
+    // A missing file reads like an empty one.
+    if (!document_) document_ = bytes_ ? IniDocument::Parse(*bytes_) : IniDocument();
+    return *document_;
+}
+
 std::string IniTextStore::GetString(const std::string& section, const std::string& key,
                                     const std::string& fallback, size_t bufferChars) {
-    // A missing file reads like an empty one.
-    const IniDocument doc = bytes_ ? IniDocument::Parse(*bytes_) : IniDocument();
-    const std::optional<std::string> value = doc.Find(section, key);
+    const std::optional<std::string> value = Document().Find(section, key);
     return CopyProfileValue(value ? *value : TrimFallback(fallback), bufferChars);
 }
 
@@ -21,7 +25,10 @@ bool IniTextStore::WriteString(const std::string& section, const std::string& ke
                                const std::string& value) {
     if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) return false;
     IniDocument doc = bytes_ ? IniDocument::Parse(*bytes_) : IniDocument();
-    if (doc.Set(section, key, value)) bytes_ = doc.Serialize();
+    if (doc.Set(section, key, value)) {
+        bytes_ = doc.Serialize();
+        document_.reset();
+    }
     return true;
 }
 

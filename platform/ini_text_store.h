@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/ini_document.h"
 #include "platform/profile_store.h"
 
 namespace halvertone {
@@ -24,7 +25,12 @@ class IniTextStore final : public ProfileStore {
     const std::optional<std::string>& Bytes() const { return bytes_; }
 
   private:
+    const IniDocument& Document();
+
     std::optional<std::string> bytes_;
+    // The text parsed on the first read; a write drops it, as the written text may parse
+    // differently from the document that produced it.
+    std::optional<IniDocument> document_;
 };
 
 }  // namespace halvertone

@@ -22,6 +22,7 @@
 // About box
 #define IDC_ABOUT_VERSION 1087
 #define IDC_ABOUT_COPYRIGHT 1088
+#define IDC_ABOUT_CALIBRATION 1091
 
 // Main window
 #define IDC_VIDEO_AREA 1075

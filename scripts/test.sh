@@ -24,13 +24,19 @@ echo "== benchmarks build =="
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
 
-echo "== fuzzing the INI reader and the settings load (60 s) =="
+echo "== fuzzing the readers of outside input (at most 3 minutes in all, fixed seeds) =="
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
-fuzz_corpus=$(mktemp -d)
-cp tests/fuzz/corpus/* "$fuzz_corpus"/
-build/fuzz/tests/ini_fuzzer -seed=1 -max_total_time=60 -max_len=4096 -artifact_prefix=build/fuzz/ "$fuzz_corpus"
-rm -rf "$fuzz_corpus"
+# target:seconds:seed folder; the time of each is fixed so that all together stay within 170 s.
+for run in ini:40:corpus frame:20:frame table:40:table script:25:script icon_set:25:icon_set \
+           device_path:15:device_path; do
+    IFS=: read -r name seconds seeds <<<"$run"
+    fuzz_corpus=$(mktemp -d)
+    cp tests/fuzz/"$seeds"/* "$fuzz_corpus"/
+    build/fuzz/tests/"$name"_fuzzer -seed=1 -max_total_time="$seconds" -max_len=4096 \
+        -artifact_prefix=build/fuzz/"$name"- "$fuzz_corpus"
+    rm -rf "$fuzz_corpus"
+done
 
 echo "== windows (under Wine) =="
 cmake --preset windows >/dev/null

@@ -1,6 +1,9 @@
 #include "shell/setting_keys.h"
 
+#include <algorithm>
 #include <string>
+
+#include "shell/screen_metrics.h"
 
 namespace halvertone {
 namespace {
@@ -15,12 +18,28 @@ IntSettingKey Field(const char* name, int32_t def, bool fromRegistry,
         [field](const Settings& s) { return static_cast<int64_t>((s.*field).load()); }};
 }
 
-IntSettingKey Point(const std::string& name, bool fromRegistry, bool grid, size_t index, bool y) {
-    auto ref = [ grid, index, y ](auto& s) -> auto& {
-        auto& p = grid ? s.grid.gridPoints[index] : s.grid.mainPoints[index];
+// A key whose value goes into screen arithmetic (the calibration targets' size and margins):
+// a hand-edited value beyond any screen is held at the nearest bound.
+IntSettingKey Bounded(const char* name, int32_t def, int32_t lo, int32_t hi,
+                      SharedValue<int32_t> Settings::*field) {
+    IntSettingKey key = Field(name, def, true, field);
+    key.store = [field, lo, hi](Settings& s, int32_t raw) { (s.*field) = std::clamp(raw, lo, hi); };
+    return key;
+}
+
+enum class PointArray { kMain, kGrid, kMeasured };
+
+IntSettingKey Point(const std::string& name, bool fromRegistry, PointArray array, size_t index,
+                    bool y) {
+    auto ref = [ array, index, y ](auto& s) -> auto& {
+        auto& p = array == PointArray::kGrid   ? s.grid.gridPoints[index]
+                  : array == PointArray::kMain ? s.grid.mainPoints[index]
+                                               : s.measured.points[index];
         return y ? p.y : p.x;
     };
-    return IntSettingKey{name, 0, fromRegistry, [ref](Settings& s, int32_t raw) { ref(s) = raw; },
+    // A measured point never stored reads as -1, which no camera position is.
+    const int32_t def = array == PointArray::kMeasured ? -1 : 0;
+    return IntSettingKey{name, def, fromRegistry, [ref](Settings& s, int32_t raw) { ref(s) = raw; },
                          [ref](const Settings& s) { return static_cast<int64_t>(ref(s)); }};
 }
 
@@ -39,9 +58,11 @@ std::vector<IntSettingKey> BuildKeys() {
         Field("Draw Sensitivity", 10, true, &Settings::drawSensitivity),
         Field("Draw Sensitivity-x", 2, true, &Settings::drawSensitivityX),
         Field("Draw Sensitivity-y", 2, true, &Settings::drawSensitivityY),
-        Field("Calibration Shift X", 10, true, &Settings::calibrationShiftX),
-        Field("Calibration Shift Y", 10, true, &Settings::calibrationShiftY),
-        Field("Calibration Size", 16, true, &Settings::calibrationSize),
+        Bounded("Calibration Shift X", 10, -kScreenExtentLimit, kScreenExtentLimit,
+                &Settings::calibrationShiftX),
+        Bounded("Calibration Shift Y", 10, -kScreenExtentLimit, kScreenExtentLimit,
+                &Settings::calibrationShiftY),
+        Bounded("Calibration Size", 16, 0, kScreenExtentLimit, &Settings::calibrationSize),
         Field("Draw Line Smooth Enable", 1, true, &Settings::drawLineSmoothEnable),
         Field("Mouse Sensitivity", 4, true, &Settings::mouseSensitivity),
         Field("JPEG Compress Ratio", 90, true, &Settings::jpegCompressRatio),
@@ -49,15 +70,22 @@ std::vector<IntSettingKey> BuildKeys() {
     };
     for (size_t i = 0; i < 9; ++i) {
         const std::string n = "Calibration " + std::to_string(i + 1);
-        keys.push_back(Point(n + "-x", true, false, i, false));
-        keys.push_back(Point(n + "-y", true, false, i, true));
+        keys.push_back(Point(n + "-x", true, PointArray::kMain, i, false));
+        keys.push_back(Point(n + "-y", true, PointArray::kMain, i, true));
     }
     for (size_t i = 0; i < 16; ++i) {
         const std::string n = "Calibration_2 " + std::to_string(i + 1);
-        keys.push_back(Point(n + "-x", false, true, i, false));
-        keys.push_back(Point(n + "-y", false, true, i, true));
+        keys.push_back(Point(n + "-x", false, PointArray::kGrid, i, false));
+        keys.push_back(Point(n + "-y", false, PointArray::kGrid, i, true));
     }
     keys.push_back(Field("Projector Position", 0, true, &Settings::projectorPosition));
+    // This program's own keys: only "Setting.ini" holds them.
+    keys.push_back(Field("Mapping Mode", 0, false, &Settings::mappingMode));
+    for (size_t i = 0; i < kMeasuredCount; ++i) {
+        const std::string n = "Measured Point " + std::to_string(i + 1);
+        keys.push_back(Point(n + "-x", false, PointArray::kMeasured, i, false));
+        keys.push_back(Point(n + "-y", false, PointArray::kMeasured, i, true));
+    }
     return keys;
 }
 

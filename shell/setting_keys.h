@@ -2,7 +2,8 @@
 // The keys of the settings record in load order, with their defaults and whether the
 // registry holds them. "PID" and "VID" are strings and come first; every other key is an
 // integer listed here: the table keys, the nine "Calibration %d-x/y" pairs, the sixteen
-// "Calibration_2 %d-x/y" pairs and "Projector Position".
+// "Calibration_2 %d-x/y" pairs, "Projector Position", then "Mapping Mode" and the thirteen
+// "Measured Point %d-x/y" pairs, which only "Setting.ini" holds.
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calibration/calibration_grid.h"
+#include "calibration/measured_points.h"
 #include "shell/shared_value.h"
 
 namespace halvertone {
@@ -44,6 +45,10 @@ struct Settings {
 
     CalibrationGrid grid;  // "Calibration %d-x/y" (MainPoints), "Calibration_2 %d-x/y" (GridPoints)
     SharedValue<int32_t> projectorPosition{0};
+    // "Mapping Mode": 0 the lattice on screen quarters with the band shifts, 1 upright lattices
+    // on the drawn crosses without them, 2 a camera model fitted to `measured`.
+    SharedValue<int32_t> mappingMode{0};
+    MeasuredPoints measured;  // "Measured Point %d-x/y", %d = 1..13
 
     // Decoded from "Pen Button Mode": 0 both clear, 1 board-follows-tool, 2 capture-tool;
     // other values leave both as they were.

@@ -24,6 +24,7 @@ constexpr std::array<TextEntry, static_cast<size_t>(TextId::kCount)> kEntries = 
     {TextId::kDisconnectTooltips, kStrings, "Disconnect Tooltips", 200},
     {TextId::kCheckEnvNgMessage, kCheckEnv, "NG-Message", 300},
     {TextId::kMsgCameraNoFind, kStrings, "Msg_Camera_NoFind", 400},
+    {TextId::kMsgCameraNo640x480, kStrings, "Msg_Camera_No640x480", 400},
     {TextId::kAboutCaption, kAbout, "Caption", 300},
     {TextId::kAboutVersion, kAbout, "Version", 300},
     {TextId::kAboutCopyRight, kAbout, "CopyRight", 300},
@@ -51,6 +52,14 @@ constexpr std::array<TextEntry, static_cast<size_t>(TextId::kCount)> kEntries = 
     {TextId::kCalibrationCorrect, kCalibration, "correct", 300},
     {TextId::kCalibrationRecalibration, kCalibration, "recalibration", 300},
     {TextId::kCalibrationError, kCalibration, "error", 300},
+    {TextId::kQualityCaption, kCalibration, "Quality Caption", 100},
+    {TextId::kQualityGood, kCalibration, "Quality Good", 300},
+    {TextId::kQualityPoor, kCalibration, "Quality Poor", 300},
+    {TextId::kQualityHoldStill, kCalibration, "Quality Hold Still", 300},
+    {TextId::kQualityTooSmall, kCalibration, "Quality Too Small", 300},
+    {TextId::kQualityCalibrate, kCalibration, "Quality Calibrate", 300},
+    {TextId::kQualityNoFit, kCalibration, "Quality No Fit", 300},
+    {TextId::kAboutCalibration, kAbout, "Calibration", 300},
 }};
 
 constexpr bool EntriesInIdOrder() {

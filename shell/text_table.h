@@ -24,6 +24,7 @@ enum class TextId : uint8_t {
     kDisconnectTooltips,
     kCheckEnvNgMessage,
     kMsgCameraNoFind,
+    kMsgCameraNo640x480,  // box and tray tip for a camera that cannot deliver 640 x 480 frames
     kAboutCaption,
     kAboutVersion,
     kAboutCopyRight,
@@ -51,6 +52,14 @@ enum class TextId : uint8_t {
     kCalibrationCorrect,
     kCalibrationRecalibration,
     kCalibrationError,
+    kQualityCaption,  // the message box after a calibration: how good it is
+    kQualityGood,
+    kQualityPoor,
+    kQualityHoldStill,
+    kQualityTooSmall,
+    kQualityCalibrate,
+    kQualityNoFit,
+    kAboutCalibration,  // the About box's line with the last calibration's figure
     kCount
 };
 

@@ -8,9 +8,10 @@
 namespace halvertone {
 namespace {
 
-// A target far beyond the screen (an unplaced table entry after a degenerate calibration)
-// would make the walk take millions of 1 ms steps while the camera waits; the walk stops at
-// a screen's width past either edge. Targets nearer than that walk exactly as given.
+// A target or a cursor far beyond the screen (an unplaced table entry after a degenerate
+// calibration, a cursor on a vanished monitor) would make the walk take millions of 1 ms
+// steps while the camera waits; the walk runs within a screen's width past either edge.
+// Ends nearer than that walk exactly as given.
 int64_t WalkLimit(int64_t target, int32_t extent) {
     const int64_t band = std::max<int64_t>(extent, 1);
     return std::clamp<int64_t>(target, -band, 2 * band);
@@ -33,7 +34,9 @@ int32_t GlideStep(int32_t mouseDownMoveSpeed) {
 }
 
 void Glide(const MouseOutput& out, PixelPoint target, int32_t mouseDownMoveSpeed) {
-    const PixelPoint p = out.cursor.Get();
+    const PixelPoint cursor = out.cursor.Get();
+    const PixelPoint p{static_cast<int32_t>(WalkLimit(cursor.x, out.screen.width)),
+                       static_cast<int32_t>(WalkLimit(cursor.y, out.screen.height))};
     const int64_t step = GlideStep(mouseDownMoveSpeed);
     const int64_t ddx = int64_t{target.x} - p.x;
     const int64_t ddy = int64_t{target.y} - p.y;

@@ -229,7 +229,8 @@ void CDrawToolbarDlg::LayOut() {
     if (!hwnd) return;
     PrivateProfileStore iconInfo(c_.programDirectory + kIconInfoFileName);
     const ToolbarIconSet set = ReadToolbarIcons(iconInfo, c_.screen->width, c_.screen->height);
-    LoadIcons(set);
+    // The buttons show the old icons until they are given the new ones.
+    const std::array<HICON, kToolbarIconCount> previous = LoadIcons(set);
 
     const LONG units = GetDialogBaseUnits();
     layout_ = LayOutToolbar(LOWORD(units), HIWORD(units), set);
@@ -246,6 +247,8 @@ void CDrawToolbarDlg::LayOut() {
         if (icon != kToolbarIconCount) SetButtonIcon(kToolbarStack[i], icons_[icon]);
         place(kToolbarStack[i], layout_.stack[i]);
     }
+    for (HICON icon : previous)
+        if (icon) DestroyIcon(icon);
     CheckRadioButton(hwnd, toolbar_button::kMouse, toolbar_button::kEraser, toolbar_button::kMouse);
 
     const int32_t mode = c_.settings->operationMode;
@@ -262,9 +265,9 @@ void CDrawToolbarDlg::LayOut() {
     }
 }
 
-void CDrawToolbarDlg::LoadIcons(const ToolbarIconSet& set) {
+std::array<HICON, kToolbarIconCount> CDrawToolbarDlg::LoadIcons(const ToolbarIconSet& set) {
+    const std::array<HICON, kToolbarIconCount> previous = icons_;
     for (size_t i = 0; i < kToolbarIconCount; ++i) {
-        if (icons_[i]) DestroyIcon(icons_[i]);
         icons_[i] = nullptr;
         const std::string path = set.IconPath(c_.programDirectory, static_cast<ToolbarIcon>(i));
         if (path.empty()) continue;
@@ -272,6 +275,7 @@ void CDrawToolbarDlg::LoadIcons(const ToolbarIconSet& set) {
         icons_[i] = static_cast<HICON>(
             LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
     }
+    return previous;
 }
 
 void CDrawToolbarDlg::SetButtonIcon(int id, HICON icon) {

@@ -161,7 +161,8 @@ class CDrawToolbarDlg final : public ToolbarView,
     bool OnOwnThread() const;
 
     // Layout and docking
-    void LoadIcons(const ToolbarIconSet& set);
+    // Loads the set's icons and returns the ones they replace, still shown by the buttons.
+    std::array<HICON, kToolbarIconCount> LoadIcons(const ToolbarIconSet& set);
     void SetButtonIcon(int id, HICON icon);
     void SetSideIcon();
     void Dock(bool trim);

@@ -7,6 +7,7 @@
 #include "annotation/tool_selection.h"
 #include "annotation/toolbar_side_command.h"
 #include "annotation/win32/draw_toolbar_dlg.h"
+#include "platform/win32/module_path.h"
 #include "shell/modal_ui.h"
 #include "shell/setting_keys.h"
 
@@ -164,9 +165,10 @@ void CDrawToolbarDlg::CaptureToolSwitch() {
 }
 
 void CDrawToolbarDlg::StartCaptureTool() {
-    char path[kPathChars] = {};
-    GetModuleFileNameA(nullptr, path, static_cast<DWORD>(kPathChars));
-    StartShown(CaptureToolCommandLine(path, reinterpret_cast<intptr_t>(Handle())));
+    // A program path cut at 260 characters would name another folder: nothing is started
+    // when the whole path cannot be had.
+    if (const std::optional<std::string> path = ModuleFilePathAnsi())
+        StartShown(CaptureToolCommandLine(*path, reinterpret_cast<intptr_t>(Handle())));
 }
 
 bool CDrawToolbarDlg::CaptureToolDrawing() const {

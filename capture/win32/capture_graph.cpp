@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "capture/device_path_match.h"
+#include "capture/win32/capture_format_request.h"
 #include "capture/win32/grabber_callback.h"
 #include "platform/win32/start_program.h"
 
@@ -41,16 +42,6 @@ std::optional<std::string> DevicePath(IMoniker* moniker) {
     return path;
 }
 
-void FreeMediaType(AM_MEDIA_TYPE& mt) {
-    if (mt.cbFormat != 0 && mt.pbFormat != nullptr) CoTaskMemFree(mt.pbFormat);
-    mt.cbFormat = 0;
-    mt.pbFormat = nullptr;
-    if (mt.pUnk != nullptr) {
-        mt.pUnk->Release();
-        mt.pUnk = nullptr;
-    }
-}
-
 void ShowErrorBox(const std::string& text) {
     MessageBoxA(nullptr, text.c_str(), kCaptureErrorCaption, kCaptureErrorFlags);
 }
@@ -60,8 +51,9 @@ void RegisterQedit() {
     char dir[MAX_PATH] = {};
     const UINT n = GetSystemDirectoryA(dir, MAX_PATH);
     if (n == 0 || n >= MAX_PATH) return;
-    char cmd[MAX_PATH + 64];
-    std::snprintf(cmd, sizeof cmd, "regsvr32 /s %s\\qedit.dll", dir);
+    // By its full path: a bare name would be searched for in the current folder first.
+    char cmd[2 * MAX_PATH + 64];
+    std::snprintf(cmd, sizeof cmd, "\"%s\\regsvr32.exe\" /s \"%s\\qedit.dll\"", dir, dir);
     win32::StartProgram(cmd, SW_HIDE);
 }
 
@@ -71,21 +63,38 @@ CaptureGraph::CaptureGraph() : errorSink_(ShowErrorBox) {}
 
 CaptureGraph::~CaptureGraph() {
     ReleaseAll();
+    if (comInitialised_) CoUninitialize();
+}
+
+void CaptureGraph::TearDown() {
+    if (graph_) {
+        ComPtr<IMediaControl> control;
+        if (SUCCEEDED(graph_->QueryInterface(IID_IMediaControl, PutVoid(control)))) control->Stop();
+        // The video window must leave its owner before the owner window can be destroyed.
+        ComPtr<IVideoWindow> video;
+        if (SUCCEEDED(graph_->QueryInterface(IID_IVideoWindow, PutVoid(video)))) {
+            video->put_Visible(OAFALSE);
+            video->put_Owner(0);
+        }
+    }
+    grabber_.Reset();
+    graph_.Reset();
 }
 
 void CaptureGraph::ReleaseAll() {
-    grabber_.Reset();
-    graph_.Reset();
+    TearDown();
     device_.Reset();
 }
 
-HRESULT CaptureGraph::Fail(bool showErrors, const char* text, HRESULT code) {
+HRESULT CaptureGraph::Fail(bool showErrors, const std::string& text, HRESULT code) {
     if (showErrors && errorSink_) errorSink_(text);
     return code;
 }
 
 HRESULT CaptureGraph::FindDevice(const CameraIds& ids) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // Once per graph, however often a reconnect looks for the device; undone on destruction.
+    if (!comInitialised_)
+        comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     ComPtr<ICreateDevEnum> devEnum;
     if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_ICreateDevEnum, PutVoid(devEnum))))
@@ -148,7 +157,13 @@ void CaptureGraph::PlacePreview(IVideoWindow* video, HWND preview) {
 
 HRESULT CaptureGraph::Build(bool showErrors, const CameraIds& ids, const std::string& noFindText,
                             HWND preview) {
-    graph_.Reset();
+    lastResult_ = BuildGraph(showErrors, ids, noFindText, preview);
+    return lastResult_;
+}
+
+HRESULT CaptureGraph::BuildGraph(bool showErrors, const CameraIds& ids,
+                                 const std::string& noFindText, HWND preview) {
+    TearDown();
     if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_ALL, IID_IGraphBuilder,
                                 PutVoid(graph_)))) {
         graph_.Reset();
@@ -191,6 +206,10 @@ HRESULT CaptureGraph::Build(bool showErrors, const CameraIds& ids, const std::st
     hr = builder->SetFiltergraph(graph_.Get());
     if (FAILED(hr)) return Fail(showErrors, "SetGraph failed", hr);
 
+    // The rest of the program works on 640 x 480 frames only: ask for them before connecting.
+    if (RequestRequiredFormat(builder.Get(), device_.Get()) == FormatRequest::kNotOffered)
+        return Fail(showErrors, wrongSizeText_, kWrongFrameSize);
+
     ComPtr<IBaseFilter> nullRenderer;
     ComPtr<IPin> videoPort;
     if (builder->FindPin(device_.Get(), PINDIR_OUTPUT, &PIN_CATEGORY_VIDEOPORT, nullptr, FALSE, 0,
@@ -213,14 +232,14 @@ HRESULT CaptureGraph::Build(bool showErrors, const CameraIds& ids, const std::st
     AM_MEDIA_TYPE mt{};
     hr = grabber_->GetConnectedMediaType(&mt);
     if (FAILED(hr)) return Fail(showErrors, "Could not read the connected media type", hr);
-    // The format block is only read when it really is a VIDEOINFOHEADER.
-    if (IsEqualGUID(mt.formattype, FORMAT_VideoInfo) && mt.pbFormat != nullptr &&
-        mt.cbFormat >= sizeof(VIDEOINFOHEADER)) {
-        const auto* vih = reinterpret_cast<const VIDEOINFOHEADER*>(mt.pbFormat);
-        width_ = vih->bmiHeader.biWidth;
-        height_ = vih->bmiHeader.biHeight;
-    }
+    const FrameSize size = FrameSizeOf(mt);
+    width_ = size.width;
+    height_ = size.height;
     FreeMediaType(mt);
+    // Never run a graph whose frames the trackers could not use: the user would be left with
+    // a camera that runs and a pen that is never seen.
+    if (!IsRequiredFrameSize(width_, height_))
+        return Fail(showErrors, wrongSizeText_, kWrongFrameSize);
 
     grabber_->SetBufferSamples(FALSE);
     grabber_->SetOneShot(FALSE);

@@ -20,6 +20,9 @@ namespace halvertone {
 inline constexpr char kCaptureErrorCaption[] = "Error!";
 inline constexpr UINT kCaptureErrorFlags = MB_SETFOREGROUND | MB_TASKMODAL;
 
+// Build's result for a camera that cannot deliver 640 x 480 frames.
+inline constexpr HRESULT kWrongFrameSize = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, 0x0640);
+
 class CaptureGraph {
   public:
     // Shows one failure text; the default is a message box captioned "Error!".
@@ -31,11 +34,15 @@ class CaptureGraph {
     CaptureGraph& operator=(const CaptureGraph&) = delete;
 
     void SetErrorSink(ErrorSink sink) { errorSink_ = std::move(sink); }
+    // The language file's text for a camera that cannot deliver 640 x 480 frames.
+    void SetWrongSizeText(std::string text) { wrongSizeText_ = std::move(text); }
 
-    // 0 when the graph runs; otherwise the failing HRESULT, E_FAIL, or 1 when the system has
-    // no video input device at all. With `showErrors`, every failure is shown through the
-    // sink; `noFindText` is the language file's "Msg_Camera_NoFind" text. `preview` is the
-    // window the video is placed in (may be null: no preview is shown).
+    // 0 when the graph runs; otherwise the failing HRESULT, E_FAIL, kWrongFrameSize, or 1 when
+    // the system has no video input device at all. With `showErrors`, every failure is shown
+    // through the sink; `noFindText` is the language file's "Msg_Camera_NoFind" text.
+    // `preview` is the window the video is placed in (may be null: no preview is shown).
+    // The camera is asked for 640 x 480 before it is connected; a graph that would deliver
+    // another size is not run (kWrongFrameSize). A previous graph is torn down first.
     HRESULT Build(bool showErrors, const CameraIds& ids, const std::string& noFindText,
                   HWND preview);
 
@@ -47,11 +54,21 @@ class CaptureGraph {
     // The bound camera, for its extension unit (null when none was matched yet).
     IBaseFilter* CaptureDevice() const { return device_.Get(); }
 
+    // The result of the last Build (S_FALSE before the first).
+    HRESULT LastResult() const { return lastResult_; }
+
+    // Stops the running graph, takes the video off the preview window and releases the
+    // graph and the grabber; the capture device stays for the next build. Stopping waits for
+    // the streaming thread to leave the frame callback: let go of the frame ring's producer
+    // first.
+    void TearDown();
     // Releases the graph manager, the grabber and the capture device.
     void ReleaseAll();
 
   private:
-    HRESULT Fail(bool showErrors, const char* text, HRESULT code);
+    HRESULT BuildGraph(bool showErrors, const CameraIds& ids, const std::string& noFindText,
+                       HWND preview);
+    HRESULT Fail(bool showErrors, const std::string& text, HRESULT code);
     // Enumerates the video input devices and binds the last match; S_FALSE when the system
     // has no video input device.
     HRESULT FindDevice(const CameraIds& ids);
@@ -59,9 +76,12 @@ class CaptureGraph {
     static void PlacePreview(IVideoWindow* video, HWND preview);
 
     ErrorSink errorSink_;
+    bool comInitialised_ = false;  // this graph's CoInitializeEx succeeded
     ComPtr<IGraphBuilder> graph_;
     ComPtr<IBaseFilter> device_;
     ComPtr<ISampleGrabber> grabber_;
+    std::string wrongSizeText_;
+    HRESULT lastResult_ = S_FALSE;
     int32_t width_ = 0;
     int32_t height_ = 0;
 };

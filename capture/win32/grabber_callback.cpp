@@ -1,9 +1,5 @@
 #include "capture/win32/grabber_callback.h"
 
-#include <cstring>
-
-#include "capture/frame_turn.h"
-
 namespace halvertone {
 
 GrabberCallback& GrabberCallback::Instance() {
@@ -28,16 +24,8 @@ STDMETHODIMP GrabberCallback::SampleCB(double, IMediaSample*) {
 STDMETHODIMP GrabberCallback::BufferCB(double, BYTE* buffer, long length) {
     FrameRing* ring = ring_.load();
     if (ring == nullptr) return S_OK;
-    // Only whole 640 x 480 frames are turned; anything else goes on as it is and meets the
-    // ring's own checks.
-    if (turn_.load() && buffer != nullptr && length == static_cast<long>(kFrameBytes) &&
-        ring->AcceptingFrames()) {
-        if (turned_.empty()) turned_.resize(kFrameBytes);
-        std::memcpy(turned_.data(), buffer, kFrameBytes);
-        TurnFrame180(turned_.data(), kFrameBytes);
-        return ring->BufferCB(turned_.data(), length);
-    }
-    return ring->BufferCB(buffer, length);
+    // The turn is done while the frame is copied into its slot: no second copy.
+    return ring->BufferCB(buffer, length, turn_.load() ? FrameCopy::kTurned180 : FrameCopy::kAsIs);
 }
 
 }  // namespace halvertone

@@ -8,7 +8,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <vector>
 
 #include "capture/frame_ring.h"
 
@@ -20,7 +19,7 @@ class GrabberCallback final : public ISampleGrabberCB {
 
     // The ring that receives the frames; without one, frames are dropped.
     void SetRing(FrameRing* ring) { ring_.store(ring); }
-    // Turns every frame by 180 degrees before the ring sees it, for ceiling mounting with a
+    // Turns every frame by 180 degrees on its way into the ring, for ceiling mounting with a
     // camera that cannot turn its own picture. The camera's buffer itself is left alone.
     void SetSoftwareTurn(bool on) { turn_.store(on); }
     bool SoftwareTurn() const { return turn_.load(); }
@@ -40,8 +39,6 @@ class GrabberCallback final : public ISampleGrabberCB {
 
     std::atomic<FrameRing*> ring_{nullptr};
     std::atomic<bool> turn_{false};
-    // Only the streaming thread touches it; allocated on the first turned frame.
-    std::vector<uint8_t> turned_;
 };
 
 }  // namespace halvertone

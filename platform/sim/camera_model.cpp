@@ -95,13 +95,15 @@ std::optional<PixelPoint> CameraModel::CameraPixelOf(PixelPoint s) const {
     return c;
 }
 
-CalibrationGrid CameraModel::MeasuredLattice(const TargetGeometry& targets) const {
+CalibrationGrid CameraModel::MeasuredLattice(const TargetGeometry& targets,
+                                             const std::function<Point2(Point2)>& disturb) const {
     TargetGeometry t = targets;
     t.screenWidth = config_.screenWidth;
     t.screenHeight = config_.screenHeight;
     CalibrationGrid grid;
     const auto measure = [&](PixelPoint cross) {
-        return PixelHolding(ScreenToCamera(PixelCentre(cross)));
+        const Point2 c = ScreenToCamera(PixelCentre(cross));
+        return PixelHolding(disturb ? disturb(c) : c);
     };
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)

@@ -8,6 +8,7 @@
 // screen runs from (0, 0) to (W, H); likewise the camera frame from (0, 0) to (640, 480).
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "calibration/calibration_grid.h"
@@ -56,7 +57,9 @@ class CameraModel {
     // The thirteen points a perfect calibration measures: the camera pixels that see the
     // crosses of the nine main and four inner targets. The twelve derived points stay zero.
     // The targets use this model's screen size with `targets`' margins and size.
-    CalibrationGrid MeasuredLattice(const TargetGeometry& targets) const;
+    // `disturb`, when given, moves each camera position before it is taken as a whole pixel.
+    CalibrationGrid MeasuredLattice(const TargetGeometry& targets,
+                                    const std::function<Point2(Point2)>& disturb = {}) const;
 
   private:
     Point2 Distort(Point2 p) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <vector>
 
 #include "calibration/int32_math.h"
@@ -43,13 +44,22 @@ std::optional<Homography> CornerHomography(const CalibrationGrid& measured,
 
 }  // namespace
 
-MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetGeometry& targets) {
+MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetGeometry& targets,
+                                       const MappingScenario& scenario) {
     TargetGeometry t = targets;
     t.screenWidth = model.Config().screenWidth;
     t.screenHeight = model.Config().screenHeight;
 
     Settings settings;
-    settings.grid = model.MeasuredLattice(t);
+    // Noise: each camera position off by up to a camera pixel in x and y, uniformly.
+    std::mt19937 random(scenario.noiseSeed);
+    std::uniform_real_distribution<double> off(-1, 1);
+    settings.grid = scenario.noiseSeed == 0
+                        ? model.MeasuredLattice(t)
+                        : model.MeasuredLattice(t, [&](Point2 c) {
+                              return Point2{c.x + off(random), c.y + off(random)};
+                          });
+    settings.mappingMode = scenario.mappingMode;
     settings.calibrationShiftX = t.shiftX;
     settings.calibrationShiftY = t.shiftY;
     settings.calibrationSize = t.size;

@@ -1,9 +1,11 @@
 #pragma once
-// How well a table built from a perfect calibration maps camera pixels to the screen, against
-// the camera model's ground truth, and beside it a single homography through the four corner
-// targets. Every camera pixel whose true screen point lies on the screen and whose table entry
-// is known counts once; an entry (or estimate) stands for the centre of its screen pixel.
+// How well a table built from a perfect (or a slightly noisy) calibration maps camera pixels to the
+// screen, against the camera model's ground truth, and beside it a single homography through the
+// four corner targets. Every camera pixel whose true screen point lies on the screen and whose
+// table entry is known counts once; an entry (or estimate) stands for the centre of its screen
+// pixel.
 #include <cstddef>
+#include <cstdint>
 
 #include "calibration/target_layout.h"
 #include "platform/sim/camera_model.h"
@@ -30,7 +32,16 @@ struct MappingAccuracy {
     size_t uncovered = 0;   // pixels seeing the screen outside the ActiveRegion
 };
 
+struct MappingScenario {
+    int32_t mappingMode = 1;  // "Mapping Mode" of the build
+    // Non-zero: each measured point's camera position is off by up to one camera pixel in x
+    // and y (uniform, drawn from this seed) before it is taken as a whole pixel, as a shaky
+    // hand or a coarse spot would place it.
+    uint32_t noiseSeed = 0;
+};
+
 // `targets` gives the margins and target size; the screen size is the model's.
-MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetGeometry& targets);
+MappingAccuracy MeasureMappingAccuracy(const CameraModel& model, const TargetGeometry& targets,
+                                       const MappingScenario& scenario = {});
 
 }  // namespace halvertone::sim

@@ -3,7 +3,9 @@
 namespace halvertone {
 namespace {
 
-// Asks the window's thread to run the std::function<void()> at lParam.
+// Asks the window's thread to run the queued call whose ticket is in wParam. The message
+// carries no pointer: any program on the desktop can send it, and an unknown ticket (or one
+// already run) does nothing.
 constexpr UINT kRunOnOwnerThread = WM_APP + 0x2F1;
 
 }  // namespace
@@ -56,7 +58,7 @@ INT_PTR CALLBACK DialogWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (self->hiddenByLogic_) reinterpret_cast<WINDOWPOS*>(lp)->flags &= ~SWP_SHOWWINDOW;
             return FALSE;
         case kRunOnOwnerThread:
-            (*reinterpret_cast<const std::function<void()>*>(lp))();
+            self->RunQueued(static_cast<uint64_t>(wp));
             return TRUE;
         case WM_NCDESTROY:
             self->hwnd_ = nullptr;
@@ -71,9 +73,30 @@ void DialogWindow::OnOwnerThread(const std::function<void()>& f) const {
     if (hwnd == nullptr) return;
     if (GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) {
         f();
-    } else {
-        SendMessageA(hwnd, kRunOnOwnerThread, 0, reinterpret_cast<LPARAM>(&f));
+        return;
     }
+    uint64_t ticket = 0;
+    {
+        std::lock_guard<std::mutex> lock(queueMutex_);
+        ticket = ++lastTicket_;
+        queued_.emplace(ticket, &f);
+    }
+    SendMessageA(hwnd, kRunOnOwnerThread, static_cast<WPARAM>(ticket), 0);
+    // A window destroyed before it ran the call must not run it later, once `f` is gone.
+    std::lock_guard<std::mutex> lock(queueMutex_);
+    queued_.erase(ticket);
+}
+
+void DialogWindow::RunQueued(uint64_t ticket) const {
+    const std::function<void()>* f = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(queueMutex_);
+        const auto it = queued_.find(ticket);
+        if (it == queued_.end()) return;
+        f = it->second;
+        queued_.erase(it);
+    }
+    (*f)();
 }
 
 void DialogWindow::SetCaption(const std::string& text) {

@@ -8,6 +8,8 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <mutex>
 #include <string>
 
 #include "platform/dialog_view.h"
@@ -56,12 +58,18 @@ class DialogWindow : public DialogView {
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     // Runs `f` on the window's thread and waits for it; nothing without a window.
     void OnOwnerThread(const std::function<void()>& f) const;
+    // On the window's thread: runs and forgets the call queued under `ticket`, if any.
+    void RunQueued(uint64_t ticket) const;
 
     std::atomic<HWND> hwnd_{nullptr};
     bool modal_ = false;
     bool ended_ = false;
     bool hiddenByLogic_ = false;  // Show(false) was the last word on visibility
     SharedValue<int32_t>* modalUiActive_ = nullptr;
+    // Calls from other threads waiting to run on the window's thread, by ticket.
+    mutable std::mutex queueMutex_;
+    mutable uint64_t lastTicket_ = 0;
+    mutable std::map<uint64_t, const std::function<void()>*> queued_;
 };
 
 }  // namespace halvertone

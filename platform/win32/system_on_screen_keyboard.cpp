@@ -28,7 +28,7 @@ void SystemOnScreenKeyboard::Open() {
 
 void SystemOnScreenKeyboard::Close() {
     if (HWND window = FindWindowA(kOnScreenKeyboardClass, nullptr))
-        PostMessageA(window, WM_DESTROY, 0, 0);
+        PostMessageA(window, WM_CLOSE, 0, 0);  // a posted WM_DESTROY would not end it
 }
 
 }  // namespace halvertone

@@ -1,6 +1,7 @@
 #pragma once
 // The About box (dialog 100). The menu variant also takes its OK button's text from the
-// language file; the system-menu variant keeps the resource's.
+// language file; the system-menu variant keeps the resource's. Both show the last
+// calibration's figure from "Setting.ini" when it holds one.
 #include <windows.h>
 
 #include "platform/profile_store.h"
@@ -12,8 +13,8 @@ class CAboutDlg final : public DialogWindow {
   public:
     enum class Variant { kMenu, kSystemMenu };
 
-    CAboutDlg(ProfileStore& languageFile, Variant variant)
-        : language_(languageFile), variant_(variant) {}
+    CAboutDlg(ProfileStore& languageFile, Variant variant, ProfileStore* settingsFile = nullptr)
+        : language_(languageFile), variant_(variant), settingsFile_(settingsFile) {}
 
     INT_PTR Run(HINSTANCE resources, HWND parent) {
         return RunModal(resources, kTemplateId, parent, nullptr);
@@ -22,6 +23,7 @@ class CAboutDlg final : public DialogWindow {
     static constexpr int kTemplateId = 100;
     static constexpr int kVersionId = 1087;
     static constexpr int kCopyRightId = 1088;
+    static constexpr int kCalibrationId = 1091;
 
   private:
     void OnInitDialog() override;
@@ -29,6 +31,7 @@ class CAboutDlg final : public DialogWindow {
 
     ProfileStore& language_;
     Variant variant_;
+    ProfileStore* settingsFile_;
 };
 
 }  // namespace halvertone

@@ -12,13 +12,16 @@
 #include "capture/camera_image_turn.h"
 #include "capture/win32/grabber_callback.h"
 #include "capture/win32/ks_register_bridge.h"
+#include "platform/win32/module_path.h"
 #include "shell/camera_connected.h"
 #include "shell/language_choice.h"
 #include "shell/modal_ui.h"
+#include "shell/program_log.h"
 #include "shell/program_paths.h"
 #include "shell/quit_switch.h"
 #include "shell/text_table.h"
 #include "shell/win32/about_dlg.h"
+#include "shell/win32/calibration_quality_box.h"
 
 namespace halvertone {
 namespace {
@@ -28,23 +31,7 @@ constexpr int kMethodTemplateId = 192;
 constexpr int kCalibrationCommand = 32788;
 constexpr int kProjectionDistanceCommand = 32805;
 constexpr int kAboutCommand = 32798;
-constexpr size_t kPathChars = 260;
 constexpr size_t kLanguageLookupChars = 300;
-
-std::string ModuleDirectory() {
-    char path[kPathChars] = {};
-    GetModuleFileNameA(nullptr, path, static_cast<DWORD>(kPathChars));
-    std::string dir = path;
-    const size_t slash = dir.rfind('\\');
-    dir.resize(slash == std::string::npos ? 0 : slash + 1);
-    return dir;
-}
-
-std::string ModulePath() {
-    char path[kPathChars] = {};
-    GetModuleFileNameA(nullptr, path, static_cast<DWORD>(kPathChars));
-    return path;
-}
 
 }  // namespace
 
@@ -64,7 +51,17 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
         return false;
     }
     oleInitialised_ = true;
-    ProgramDirectory = ModuleDirectory();
+    // A program folder no ANSI path reaches would be read as a wrong one (with '?' for the
+    // characters the code page lacks): the program says so and does not start.
+    const std::optional<std::string> modulePath = ModuleFilePathAnsi();
+    if (!modulePath) {
+        MessageBoxA(nullptr,
+                    "Halvertone cannot be started from this folder. Please install it "
+                    "in a folder with a shorter name.",
+                    kProgramCaption, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    ProgramDirectory = FolderOf(*modulePath);
     automation_ = std::make_unique<AutomationServer>(*this);
 
     const LanguageChoice choice =
@@ -81,7 +78,7 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     if (AutomationServer::IsComStart(commandLineTail))
         automation_->RegisterClassObject();
     else
-        AutomationServer::UpdateRegistry(ModulePath());
+        AutomationServer::UpdateRegistry(*modulePath);
 
     const bool quit = IsQuitSwitch(commandLineTail);
     SettingsFileFound = GetFileAttributesA(SettingsFilePath.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -102,6 +99,8 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     LoadStrokeKit(kits, ProgramDirectory, settings.drawLineSmoothEnable, messages_);
 
     if (!SingleInstance(quit)) return false;
+    OpenProgramLog(ProgramFile(ProgramDirectory, kProgramLogFileName));
+    LogLine("started");
 
     MainWindowContext context;
     context.resources = instance_;
@@ -199,7 +198,9 @@ bool CHalvertoneApp::SingleInstance(bool quit) {
     if (running) {
         const std::string caption = ReadText(*language_, TextId::kDialogCaptionSearch);
         CloseHandle(running);
-        HWND other = FindWindowA(nullptr, caption.c_str());
+        // Without a language file the caption is empty, and an empty title matches some
+        // other program's window, which must not be shown or sent the exit command.
+        HWND other = caption.empty() ? nullptr : FindWindowA(nullptr, caption.c_str());
         if (other) {
             if (quit) {
                 PostMessageA(other, WM_COMMAND, MAKEWPARAM(kExitCommand, 0), 0);
@@ -230,7 +231,11 @@ void CHalvertoneApp::MakeCalibration() {
     }
     dispatch_ = new WorkerToolDispatch(engine.flags, engine.state, engine.workers);
     CalibrationHooks hooks;
-    hooks.buildTable = [this] { BuildTable(1); };
+    hooks.buildTable = [this] {
+        BuildTable(1);
+        ReportCalibrationQuality(settings, screen, SettingsFileFound ? settingsIni_.get() : nullptr,
+                                 *language_);
+    };
     hooks.turnCameraImage = [this](uint8_t value) { TurnCameraImage(value); };
     hooks.text =
         WithTextBuffer([this](const std::string& section,
@@ -293,9 +298,13 @@ bool CHalvertoneApp::OnCommand(int id) {
         case CHalvertoneDlg::kMouseModeCommand:
             RunMouseModeDialog(presets);
             return true;
+        case CHalvertoneDlg::kPreciseMappingCommand:
+            TogglePreciseMapping();
+            return true;
         case kAboutCommand: {
             ModalUiActive() = 1;
-            CAboutDlg(*language_, CAboutDlg::Variant::kMenu).Run(instance_, owner);
+            CAboutDlg(*language_, CAboutDlg::Variant::kMenu, settingsIni_.get())
+                .Run(instance_, owner);
             ModalUiActive() = 0;
             return true;
         }
@@ -310,8 +319,19 @@ bool CHalvertoneApp::OnCommand(int id) {
     }
 }
 
+void CHalvertoneApp::TogglePreciseMapping() {
+    const int32_t mode =
+        settings.mappingMode == kPreciseMapping ? kQuarterMapping : kPreciseMapping;
+    settings.mappingMode = mode;
+    WriteMappingMode(*settingsIni_, mode);
+    if (mainWindow_) {
+        mainWindow_->MarkPreciseMapping();
+        mainWindow_->RebuildTable();
+    }
+}
+
 void CHalvertoneApp::SystemAbout() {
-    CAboutDlg(*language_, CAboutDlg::Variant::kSystemMenu)
+    CAboutDlg(*language_, CAboutDlg::Variant::kSystemMenu, settingsIni_.get())
         .Run(instance_, mainWindow_ ? mainWindow_->Handle() : nullptr);
 }
 
@@ -352,6 +372,8 @@ int CHalvertoneApp::ExitInstance(int exitCode) {
     if (instanceMutex_) CloseHandle(instanceMutex_);
     instanceMutex_ = nullptr;
     ReleaseKits(kits);
+    LogLine("ended");
+    CloseProgramLog();
     if (automation_) automation_->Revoke();
     if (oleInitialised_) OleUninitialize();
     oleInitialised_ = false;

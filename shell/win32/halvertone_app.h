@@ -90,6 +90,8 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     void TurnCameraImage(uint8_t value);
     void BuildTable(int flag);
     void SystemAbout();
+    // "Precise mapping" in the tray menu: "Mapping Mode" 2 or back to 0, written and applied.
+    void TogglePreciseMapping();
     bool CreateToolbar();
     std::string LanguageText(const std::string& section, const std::string& key);
 

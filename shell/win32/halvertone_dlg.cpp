@@ -4,7 +4,9 @@
 
 #include <mutex>
 
+#include "calibration/table_builder.h"
 #include "capture/camera_ids.h"
+#include "capture/camera_rebuild.h"
 #include "capture/win32/grabber_callback.h"
 #include "shell/camera_connected.h"
 #include "shell/modal_ui.h"
@@ -35,6 +37,7 @@ void SetMenuText(HMENU menu, UINT id, const std::string& text) {
 
 int RefreshMenu(void* data) {
     auto* dlg = static_cast<CHalvertoneDlg*>(data);
+    dlg->MarkPreciseMapping();
     dlg->Tray().SetMenu(dlg->TrayMenu());
     return 1;
 }
@@ -133,6 +136,23 @@ void CHalvertoneDlg::BuildMenu() {
         InsertMenuA(subMenu_, i + 1, MF_BYPOSITION | MF_STRING, kMouseModeCommand, text.c_str());
         break;
     }
+    // The mapping choice goes right after the calibration it applies to.
+    for (int i = 0; i < GetMenuItemCount(subMenu_); ++i) {
+        if (GetMenuItemID(subMenu_, i) != kMenuCalibration) continue;
+        const std::string text = Text("String Table", "Menu_PreciseMapping", 150);
+        if (text.empty()) break;
+        InsertMenuA(subMenu_, i + 1, MF_BYPOSITION | MF_STRING, kPreciseMappingCommand,
+                    text.c_str());
+        break;
+    }
+    MarkPreciseMapping();
+}
+
+void CHalvertoneDlg::MarkPreciseMapping() {
+    if (!subMenu_ || !c_.settings) return;
+    const bool precise = c_.settings->mappingMode == kPreciseMapping;
+    CheckMenuItem(subMenu_, kPreciseMappingCommand,
+                  MF_BYCOMMAND | (precise ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void CHalvertoneDlg::AddTrayIcons() {
@@ -141,11 +161,15 @@ void CHalvertoneDlg::AddTrayIcons() {
                                    ReadText(*c_.language, TextId::kConnectTooltips));
     disconnectedIcon_ = tray_.AddIcon(c_.programDirectory + "\\Icon\\Disconnect.ico",
                                       ReadText(*c_.language, TextId::kDisconnectTooltips));
+    // The same picture, with a tip that says why the pen cannot be seen.
+    wrongSizeIcon_ = tray_.AddIcon(c_.programDirectory + "\\Icon\\Disconnect.ico",
+                                   ReadText(*c_.language, TextId::kMsgCameraNo640x480));
     tray_.ShowIcon(connectedIcon_);
 }
 
 void CHalvertoneDlg::ShowCameraIcon(bool connected) {
-    tray_.ShowIcon(connected ? connectedIcon_ : disconnectedIcon_);
+    const bool wrongSize = graph_.LastResult() == kWrongFrameSize && wrongSizeIcon_ >= 0;
+    tray_.ShowIcon(connected ? connectedIcon_ : wrongSize ? wrongSizeIcon_ : disconnectedIcon_);
     NoteCamera(std::string("icon ") + tray_.TipText());
 }
 
@@ -171,6 +195,7 @@ void CHalvertoneDlg::StartCamera() {
             SetTimer(hwnd_, kReplugTimer, static_cast<UINT>(c_.simulation.replugAtMs), nullptr);
         return;
     }
+    graph_.SetWrongSizeText(ReadText(*c_.language, TextId::kMsgCameraNo640x480));
     const HRESULT hr = graph_.Build(true, CameraIdsFrom(*c_.settings),
                                     ReadText(*c_.language, TextId::kMsgCameraNoFind),
                                     GetDlgItem(hwnd_, kVideoAreaId));
@@ -183,8 +208,15 @@ void CHalvertoneDlg::StartCamera() {
 bool CHalvertoneDlg::Reconnect() {
     // The synthetic camera is found again exactly when it delivers once more.
     if (synthetic_) return synthetic_->Delivering();
-    return graph_.Build(false, CameraIdsFrom(*c_.settings), std::string(),
-                        GetDlgItem(hwnd_, kVideoAreaId)) == 0;
+    const bool ok = RebuildCamera(
+        engine_->ring, [this] { graph_.TearDown(); },
+        [this] {
+            return graph_.Build(false, CameraIdsFrom(*c_.settings), std::string(),
+                                GetDlgItem(hwnd_, kVideoAreaId)) == 0;
+        });
+    // A camera found again that cannot deliver 640 x 480 says so in the tray tip.
+    if (!ok) ShowCameraIcon(false);
+    return ok;
 }
 
 void CHalvertoneDlg::StopFrames() {
@@ -193,6 +225,9 @@ void CHalvertoneDlg::StopFrames() {
     engine_->flags.ClearAll();
     engine_->ring.Shutdown();
     if (synthetic_) synthetic_->Stop();
+    // Stopping waits for the streaming thread to leave the callback: only now that the ring
+    // lets every producer go at once can it not wait forever.
+    graph_.TearDown();
 }
 
 void CHalvertoneDlg::OnPerFrame(UINT msg) {

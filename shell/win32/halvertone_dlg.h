@@ -14,8 +14,8 @@
 #include "capture/win32/capture_graph.h"
 #include "platform/profile_store.h"
 #include "platform/sim/synthetic_camera.h"
-#include "platform/toolbar_view.h"
 #include "platform/sim/target_watch.h"
+#include "platform/toolbar_view.h"
 #include "shell/screen_metrics.h"
 #include "shell/settings.h"
 #include "shell/simulation_settings.h"
@@ -55,6 +55,7 @@ class CHalvertoneDlg {
     static constexpr int kIconId = 128;
     static constexpr UINT kSystemAboutId = 16;
     static constexpr int kMouseModeCommand = 32806;
+    static constexpr int kPreciseMappingCommand = 32807;
     static constexpr int kShowMainWindowCommand = 32771;
     // The synthetic camera's scripted unplugging and replugging.
     static constexpr UINT kUnplugTimer = 0x5150;
@@ -80,11 +81,18 @@ class CHalvertoneDlg {
     // Rebuilds the capture graph without messages (the toolbar's reconnect); true when frames
     // will flow again.
     bool Reconnect();
-    // The connected or the disconnected notification icon.
+    // The connected or the disconnected notification icon; disconnected, its tip tells a
+    // camera that cannot deliver 640 x 480 frames from one that is missing.
     void ShowCameraIcon(bool connected);
-    // Before the process ends: no more frames into the ring, the workers released from their
-    // waits, the synthetic camera's thread joined.
+    // Before the process ends: no more frames into the ring, the workers and the camera's
+    // streaming thread released from their waits, the synthetic camera's thread joined, the
+    // graph stopped.
     void StopFrames();
+    // Stops the tools, rebuilds screen metrics and table and restarts the current tool, as a
+    // display change does.
+    void RebuildTable() { OnDisplayChange(); }
+    // The tray menu's check mark of "Precise mapping" from the settings record.
+    void MarkPreciseMapping();
 
     void SetProxy(IDispatch* proxy) { proxy_ = proxy; }
     IDispatch* Proxy() const { return proxy_; }
@@ -109,6 +117,7 @@ class CHalvertoneDlg {
     CTrayIcon tray_;
     int connectedIcon_ = -1;
     int disconnectedIcon_ = -1;
+    int wrongSizeIcon_ = -1;
     std::unique_ptr<TrackingEngine> engine_;
     CaptureGraph graph_;
     std::unique_ptr<sim::SyntheticCamera> synthetic_;

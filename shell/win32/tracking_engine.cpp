@@ -39,6 +39,9 @@ TrackingEngine::TrackingEngine(const Settings& settings, const ScreenMetrics& sc
       workers(ToolWorkersContext{flags, running, state, checkEnvironment, ring, settings, toolMutex,
                                  threads, toolbar, mouse, pen, eraser}),
       starter(ToolStarterContext{flags, state, toolMode, workers, ring, clock}),
-      holdTimer(state, toolbar, input, cursor) {}
+      holdTimer(state, toolbar, input, cursor) {
+    // A new worker must not join its first piece to points left from the last stroke.
+    workers.SetBeforeWorkerStart([this] { ink.live.Buffer().Reset(); });
+}
 
 }  // namespace halvertone

@@ -26,7 +26,10 @@ CTrayIcon::CTrayIcon() {
     data_.uID = 0;
 }
 
-CTrayIcon::~CTrayIcon() { ShowIcon(-1); }
+CTrayIcon::~CTrayIcon() {
+    ShowIcon(-1);
+    for (HICON icon : icons_) DestroyIcon(icon);  // loaded but never shown
+}
 
 void CTrayIcon::Attach(const Descriptor& d) {
     desc_ = d;
@@ -35,8 +38,8 @@ void CTrayIcon::Attach(const Descriptor& d) {
 }
 
 int CTrayIcon::AddIcon(const std::string& path, const std::string& tooltip) {
-    HICON icon = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0,
-                                               LR_LOADFROMFILE | LR_DEFAULTSIZE));
+    HICON icon = static_cast<HICON>(
+        LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
     if (!icon) return -1;
     tooltips_.push_back(tooltip);
     icons_.push_back(icon);
@@ -50,7 +53,9 @@ BOOL CTrayIcon::ShowIcon(int index) {
         data_.uFlags = 0;
         const BOOL r = Shell_NotifyIconA(NIM_DELETE, &data_);
         current_ = nullptr;
-        icons_.clear();  // the tooltips stay, as the icons' owner never reuses the list
+        // The tooltips stay, as the icons' owner never reuses the list; the icons go.
+        for (HICON icon : icons_) DestroyIcon(icon);
+        icons_.clear();
         return r;
     }
     HICON icon = icons_[static_cast<size_t>(index)];
@@ -82,7 +87,8 @@ bool CTrayIcon::HandleCallback(WPARAM iconId, LPARAM mouseMessage) {
         }
         case WM_LBUTTONDBLCLK:
             // Users expect a double click to open the window: send its command to the owner.
-            if (desc_.doubleClickCommand) PostMessageA(desc_.owner, WM_COMMAND, desc_.doubleClickCommand, 0);
+            if (desc_.doubleClickCommand)
+                PostMessageA(desc_.owner, WM_COMMAND, desc_.doubleClickCommand, 0);
             return true;
         default:
             return false;

@@ -138,4 +138,15 @@ for bad in 'jump 1 2' 'spot 1' 'off 4' 'tool brush' 'popup 2' 'toolbar 0 0 1 1 s
 done
 "$probe" mouse "$dir/missing" 2>/dev/null
 [ $? = 2 ] && echo "ok   missing script" || { echo "FAIL missing script"; fail=1; }
+mkdir "$dir/folder"
+mkfifo "$dir/fifo"
+for bad in folder fifo; do
+    timeout 10 "$probe" mouse "$dir/$bad" >"$dir/out" 2>/dev/null
+    check "$bad as script" 2 "$?"
+done
+
+# A cursor far off the screen: the glide walks from a screen's width beyond the edge.
+printf 'cursor -10000000 0\nspeed 1\nstart\nspot 512 384\n' > "$dir/far"
+lines=$(timeout 60 "$probe" mouse "$dir/far" | wc -l)
+[ "$lines" -lt 2000 ] && echo "ok   far cursor glide" || { echo "FAIL far cursor glide: $lines lines"; fail=1; }
 exit $fail

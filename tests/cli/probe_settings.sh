@@ -16,7 +16,8 @@ has() {  # name fragment json
 out=$("$probe" settings --dir "$dir" 2>/dev/null)
 check "status without files" 0 $?
 has "defaults" '{"PID":[],"VID":[],"Operation Mode":0,"Pen Color":16711680,"Pen Width":3,"CheckEnv Threshold":150,"Threshold":150,' "$out"
-has "default flags" '"Projector Position":0,"count":0,"captureToolFlag":0,"boardFollowsToolFlag":1,' "$out"
+has "default mapping" '"Projector Position":0,"Mapping Mode":0,"Measured Point 1-x":-1,' "$out"
+has "default flags" '"Measured Point 13-y":-1,"count":0,"captureToolFlag":0,"boardFollowsToolFlag":1,' "$out"
 has "no index, no language file" "\"languageFile\":\"$dir/Language/\"}" "$out"
 
 printf '[SETTING]\r\nThreshold=406\r\nPID=0001,0002\r\nVID=1234\r\nPen Button Mode=3\r\nCalibration_2 16-y=-7\r\nPen Color=0x00FF00\r\n' > "$dir/Setting.ini"

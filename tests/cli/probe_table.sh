@@ -45,13 +45,41 @@ out=$("$probe" table --dir "$dir" --screen 1024x768 --out "$dir/t.bin")
 check "flag 0 status" 0 $?
 check "flag 0 summary" '{"scanWindow":[0,0,640,480],"regionBox":[100,80,500,400],"unknownBoth":0,"unknownX":0,"unknownY":0}' "$out"
 check "table size" 2457600 "$(stat -c %s "$dir/t.bin")"
-# Cell 5 runs from the first inner target's cross (262, 198) to the middle one's (513, 384).
-check "cell 5" "387 291" "$(entry "$dir/t.bin" 250 200)"
-# 198 * 54 / 80 = 133.65: the upright table shifts no band of rows.
-check "unshifted band" "262 133" "$(entry "$dir/t.bin" 200 134)"
+# Without "Mapping Mode" the cells stand for screen quarters: cell 5 from (256, 192), 257 x 193
+# pixels: 256 + trunc(50 * 257 / 100), 192 + trunc(40 * 193 / 80).
+check "cell 5" "384 288" "$(entry "$dir/t.bin" 250 200)"
+# Cell 1 at its left edge: 54 * 193 / 80 = 130.3, in the band H/6..H/3 shifted by 3.
+check "shifted band" "256 133" "$(entry "$dir/t.bin" 200 134)"
+check "cell 0" "128 48" "$(entry "$dir/t.bin" 150 100)"
+# Cells 12 and 15, 72.4 rows into the bottom row: 576 + 72 lies in the corner bands (+4).
+check "cell 12" "51 652" "$(entry "$dir/t.bin" 120 350)"
+check "cell 15" "896 652" "$(entry "$dir/t.bin" 450 350)"
 check "untouched outside" "0 0" "$(entry "$dir/t.bin" 50 50)"
 cmp -s "$dir/Setting.ini" "$dir/before.ini" && echo "ok   flag 0 leaves Setting.ini" ||
     { echo "FAIL flag 0 changed Setting.ini"; fail=1; }
+
+# Mode 1: cell 5 from the first inner target's cross (262, 198) to the middle one's (513, 384),
+# no band shifted. Mode 2 without measured points falls back to exactly that table.
+printf 'Mapping Mode=1\r\n' >> "$dir/Setting.ini"
+"$probe" table --dir "$dir" --screen 1024x768 --out "$dir/m1.bin" >/dev/null
+check "mode 1 cell 5" "387 291" "$(entry "$dir/m1.bin" 250 200)"
+check "mode 1 unshifted band" "262 133" "$(entry "$dir/m1.bin" 200 134)"
+sed -i 's/^Mapping Mode=1/Mapping Mode=2/' "$dir/Setting.ini"
+"$probe" table --dir "$dir" --screen 1024x768 --out "$dir/m2.bin" >/dev/null
+cmp -s "$dir/m1.bin" "$dir/m2.bin" && echo "ok   mode 2 without measured points is mode 1" ||
+    { echo "FAIL mode 2 without measured points"; fail=1; }
+# A calibration in mode 2 saves the points as measured; the restart's build uses them.
+"$probe" table --dir "$dir" --screen 1024x768 --flag 1 --out "$dir/m2c.bin" >/dev/null
+case "$(tr -d '\r' < "$dir/Setting.ini")" in
+    *"Measured Point 1-x=100"*"Measured Point 13-y=320"*) echo "ok   measured points saved" ;;
+    *) echo "FAIL measured points not saved"; fail=1 ;;
+esac
+"$probe" table --dir "$dir" --screen 1024x768 --out "$dir/m2r.bin" >/dev/null
+cmp -s "$dir/m2c.bin" "$dir/m2r.bin" && echo "ok   mode 2 rebuilt after a restart" ||
+    { echo "FAIL mode 2 table changed after a restart"; fail=1; }
+cmp -s "$dir/m1.bin" "$dir/m2r.bin" && { echo "FAIL mode 2 kept the lattice table"; fail=1; } ||
+    echo "ok   mode 2 fills from the model"
+cp "$dir/before.ini" "$dir/Setting.ini"
 
 "$probe" table --dir "$dir" --screen 1024x768 --flag 1 --out "$dir/missing/t.bin" 2>/dev/null
 check "unwritable table status" 2 $?

@@ -38,9 +38,9 @@ TEST(DisplayChange, RebuildsForTheNewScreenWithoutSaving) {
     builder.Build(0);
     RebuildForNewScreen(ports, metrics, builder);
 
-    // Cell 5 starts at the first inner target's cross: x 262 on 1024 pixels, 486 on 1920.
-    EXPECT_EQ(calls, (std::vector<std::string>{"size", "toolbar 262"}));
-    EXPECT_EQ(mapping.Table().At(200, 160).x, 486);
+    // Cell 5 starts at the screen's quarter: x 256 on 1024 pixels, 480 on 1920.
+    EXPECT_EQ(calls, (std::vector<std::string>{"size", "toolbar 256"}));
+    EXPECT_EQ(mapping.Table().At(200, 160).x, 480);
     EXPECT_EQ(metrics.width.load(), 1920);
     EXPECT_EQ(metrics.height.load(), 1080);
     EXPECT_EQ(metrics.scaleX, 1920 * 0.0015625);
@@ -57,7 +57,8 @@ TEST(DisplayChange, MissingPortsAreSkipped) {
     TableBuilder builder(settings, metrics, mapping);
     RebuildForNewScreen({}, metrics, builder);
     EXPECT_EQ(metrics.width.load(), 1024);
-    EXPECT_EQ(mapping.Table().At(200, 160), (PixelPoint{262, 198}));  // the inner target's cross
+    // The quarter point (256, 192), in the band H/6..H/3 that is shifted by 3.
+    EXPECT_EQ(mapping.Table().At(200, 160), (PixelPoint{256, 195}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <random>
 #include <vector>
 
 #include "platform/sim/frame_painter.h"
@@ -58,6 +59,23 @@ TEST(FrameTurn, OddLengthsLeaveTheTrailingBytesAndSmallBuffersAlone) {
     TurnFrame180(one.data(), one.size());
     EXPECT_EQ(one, (std::vector<uint8_t>{1, 2, 3, 4}));
     TurnFrame180(nullptr, 100);  // no buffer: nothing to do, no crash
+}
+
+TEST(FrameTurn, TurningWhileCopyingGivesTheSameBytesAsTheInPlaceTurn) {
+    std::mt19937 random(14);
+    // A whole frame, and lengths around the five-pixel steps, with and without a partial pixel.
+    for (size_t length : {kFrameBytes, size_t{0}, size_t{2}, size_t{3}, size_t{17}, size_t{18},
+                          size_t{19}, size_t{47}, size_t{100}}) {
+        std::vector<uint8_t> src(length);
+        for (uint8_t& b : src) b = static_cast<uint8_t>(random());
+        std::vector<uint8_t> expected = src;
+        TurnFrame180(expected.data(), expected.size());
+        std::vector<uint8_t> copied(length + 1, 0xEE);  // one guard byte past the end
+        CopyTurned180(copied.data(), src.data(), length);
+        EXPECT_EQ(copied.back(), 0xEE) << length;
+        copied.pop_back();
+        EXPECT_EQ(copied, expected) << length;
+    }
 }
 
 }  // namespace

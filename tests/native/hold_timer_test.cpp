@@ -53,6 +53,20 @@ TEST_F(HoldTimerTest, MovementOfFivePixelsResamplesInsteadOfReleasing) {
     EXPECT_EQ(RightUpTimes(), (std::vector<uint64_t>{800, 1600}));
 }
 
+// Still means under 5 pixels on both axes: exactly 5 on either one is a move.
+TEST_F(HoldTimerTest, FivePixelsOnEitherAxisIsAMove) {
+    rig.SpotFrame(300, 200);
+    rig.cursor.Set({300, 200});
+    Pass(400 - rig.clock.NowMs());  // reference (300, 200)
+    for (const PixelPoint to :
+         {PixelPoint{305, 200}, PixelPoint{305, 195}, PixelPoint{300, 195}, PixelPoint{300, 200}}) {
+        rig.cursor.Set(to);
+        Pass(400);
+        EXPECT_EQ(rig.state.holdReference, to);
+    }
+    EXPECT_TRUE(RightUpTimes().empty());
+}
+
 TEST_F(HoldTimerTest, OnlyAPressedMouseToolReleases) {
     rig.SpotFrame(300, 200);
     Pass(400 - rig.clock.NowMs());

@@ -86,6 +86,25 @@ TEST(IniFile, AnUnchangedWriteDoesNotTouchTheFile) {
     EXPECT_EQ(std::filesystem::last_write_time(dir.File("a.ini")), before - std::chrono::hours(1));
 }
 
+// The file is parsed once, yet a change made by another program (even one that keeps the
+// size) is what the next read finds, as is the store's own write.
+TEST(IniFile, ReadsAgainOnceTheFileChanged) {
+    TempDir dir;
+    dir.Write("a.ini", "[S]\nk=1\n");
+    IniFileStore store(dir.File("a.ini"));
+    EXPECT_EQ(store.GetInt("S", "k", 0), 1);
+    dir.Write("a.ini", "[S]\nk=2\n");
+    const auto written = std::filesystem::last_write_time(dir.File("a.ini"));
+    std::filesystem::last_write_time(dir.File("a.ini"), written + std::chrono::seconds(1));
+    EXPECT_EQ(store.GetInt("S", "k", 0), 2);
+    dir.Write("a.ini", "[S]\nk=33\n");
+    EXPECT_EQ(store.GetInt("S", "k", 0), 33);
+    ASSERT_TRUE(store.WriteString("S", "k", "4"));
+    EXPECT_EQ(store.GetInt("S", "k", 0), 4);
+    std::filesystem::remove(dir.File("a.ini"));
+    EXPECT_EQ(store.GetInt("S", "k", 0), 0);
+}
+
 }  // namespace
 }  // namespace halvertone
 

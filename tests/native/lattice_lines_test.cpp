@@ -1,6 +1,9 @@
-// Where the upright table places the lattice: each measured target's camera pixel maps to
-// the cross the user held the pen on, for any screen and target settings, with no band of the
-// screen shifted afterwards; settings whose targets cannot stand in order keep quarters.
+// Where the upright table of "Mapping Mode" 1 places the lattice: each measured target's camera
+// pixel maps to the cross the user held the pen on, for any screen and target settings, with no
+// band of the screen shifted afterwards; settings whose targets cannot stand in order keep
+// quarters.
+#include "calibration/lattice_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +11,7 @@
 #include "calibration/table_builder.h"
 #include "calibration/target_layout.h"
 #include "native/lattice_fixtures.h"
+#include "shell/screen_metrics.h"
 
 namespace halvertone {
 namespace {
@@ -20,6 +24,7 @@ ScreenMapping BuildUpright(const TargetGeometry& t) {
     settings.calibrationSize = t.size;
     settings.calibrationShiftX = t.shiftX;
     settings.calibrationShiftY = t.shiftY;
+    settings.mappingMode = kCrossesMapping;
     ScreenMetrics metrics;
     metrics.Set(t.screenWidth, t.screenHeight);
     ScreenMapping mapping;
@@ -69,6 +74,15 @@ TEST(LatticeLines, TargetsThatCannotStandInOrderKeepQuartersAndTheirBandShifts) 
     // Settings far beyond any screen build without fault, on quarters as well.
     const ScreenMapping wild = BuildUpright(TargetGeometry{1 << 30, 10, 10, 1024, 768});
     EXPECT_EQ(wild.Table().At(p.x, p.y), (PixelPoint{256, 192 + 3}));
+    // The refusal starts at 2^24: one pixel less still gets lines. Screens that wide never
+    // reach the table (their sides are held at 65535 where they are read).
+    EXPECT_TRUE(TargetLines(TargetGeometry{16, 10, 10, (1 << 24) - 1, 768}).has_value());
+    EXPECT_FALSE(TargetLines(TargetGeometry{16, 10, 10, 1 << 24, 768}).has_value());
+    const TargetGeometry widest{16, 10, 10, 1 << 24, 768};
+    TargetGeometry held = widest;
+    held.screenWidth = kScreenExtentLimit;
+    EXPECT_EQ(BuildUpright(widest).Table().At(p.x, p.y),
+              CrossOf(InnerTarget(held, 0, 0, TargetStyle::kMeasured)));
 }
 
 }  // namespace

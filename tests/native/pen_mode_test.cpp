@@ -2,6 +2,7 @@
 // hand-over over the toolbar and a redraw taking the screen in the middle of a stroke.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "annotation/sim/drawing_rig.h"
@@ -43,6 +44,16 @@ TEST_F(PenModeTest, TapRecordsTheSpotAndItsDiagonalNeighbourThenLetsGoOfTheScree
     EXPECT_FALSE(r.rig.state.penDown);
     EXPECT_EQ(r.canvas.OpenScreens(), 0);
     EXPECT_TRUE(r.rig.flags.Pen());
+}
+
+// A degenerate lattice leaves entries at the 32-bit limits: the stroke holds them far off the
+// screen instead of overflowing when it adds the first point's neighbour.
+TEST_F(PenModeTest, EntriesAtTheIntegerLimitsDrawFarOffTheScreen) {
+    Spot(INT32_MAX, INT32_MIN);
+    None();
+    ASSERT_EQ(Strokes().size(), 1u);
+    EXPECT_EQ(StrokePoints(0), (Points{{kScreenPositionLimit, -kScreenPositionLimit},
+                                       {kScreenPositionLimit + 1, 1 - kScreenPositionLimit}}));
 }
 
 TEST_F(PenModeTest, SpotWanderingOffTheScreenKeepsTheStrokeOpen) {

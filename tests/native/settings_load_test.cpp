@@ -6,6 +6,7 @@
 
 #include "platform/ini_text_store.h"
 #include "shell/camera_ids.h"
+#include "shell/screen_metrics.h"
 #include "shell/setting_keys.h"
 #include "shell/sim/memory_settings_registry.h"
 
@@ -29,7 +30,7 @@ void ExpectDefaults(const Settings& s) {
 }
 
 TEST(SettingsLoad, TheRecordStartsWithTheDefaults) {
-    EXPECT_EQ(IntSettingKeys().size(), 20u + 18u + 32u + 1u);
+    EXPECT_EQ(IntSettingKeys().size(), 20u + 18u + 32u + 1u + 1u + 26u);
     ExpectDefaults(Settings{});
 }
 
@@ -60,7 +61,8 @@ TEST(SettingsLoad, IniValuesAsTheRecordHoldsThem) {
     const Settings s = LoadIni(
         "[SETTING]\nThreshold=406\nCheckEnv Threshold=-1\nPen Color=0xFF\nPen Width=abc\nSIDE=\n"
         "Mouse Sensitivity=99999999999\nDraw Sensitivity=12\nDraw Sensitivity=13\nFlip = 1 \n"
-        "Calibration 3-x=-20\n");
+        "Calibration 3-x=-20\nCalibration Size=-5\nCalibration Shift X=-2147483648\n"
+        "Calibration Shift Y=99999999999\n");
     EXPECT_EQ(s.threshold, 150);          // low byte of 406
     EXPECT_EQ(s.checkEnvThreshold, 255);  // low byte of -1
     EXPECT_EQ(s.penColor, 0xFFu);
@@ -70,6 +72,10 @@ TEST(SettingsLoad, IniValuesAsTheRecordHoldsThem) {
     EXPECT_EQ(s.drawSensitivity, 12);           // the first of two wins
     EXPECT_EQ(s.flip, 1);
     EXPECT_EQ(s.grid.mainPoints[2].x, -20);
+    // The targets' size and margins are held within any screen's reach.
+    EXPECT_EQ(s.calibrationSize, 0);
+    EXPECT_EQ(s.calibrationShiftX, -kScreenExtentLimit);
+    EXPECT_EQ(s.calibrationShiftY, kScreenExtentLimit);
 }
 
 TEST(SettingsLoad, ReloadReplacesEveryValue) {

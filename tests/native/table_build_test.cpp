@@ -71,6 +71,9 @@ TEST_F(BuildTest, FlagOneSavesTheLatticeReloadsThenWritesTheProjectorPosition) {
     for (int n = 1; n <= 16; ++n)
         for (const char* axis : {"-x", "-y"})
             keys.push_back("Calibration_2 " + std::to_string(n) + axis);
+    for (int n = 1; n <= 13; ++n)
+        for (const char* axis : {"-x", "-y"})
+            keys.push_back("Measured Point " + std::to_string(n) + axis);
     keys.push_back("Projector Position");
     ASSERT_EQ(store.writes.size(), keys.size());
     for (size_t i = 0; i < keys.size(); ++i) {
@@ -88,10 +91,12 @@ TEST_F(BuildTest, FlagOneSavesTheLatticeReloadsThenWritesTheProjectorPosition) {
     EXPECT_EQ(value("Calibration-Screen-y"), "768");
     EXPECT_EQ(value("Calibration 1-x"), "92");  // G(0,0), extended
     EXPECT_EQ(value("Calibration 1-y"), "72");
-    EXPECT_EQ(value("Calibration 9-x"), "508");    // G(4,4)
-    EXPECT_EQ(value("Calibration_2 1-x"), "200");  // G(1,1), measured, not moved
-    EXPECT_EQ(value("Calibration_2 5-y"), "72");   // G(0,1), derived then extended
-    EXPECT_EQ(value("Calibration_2 7-x"), "92");   // G(1,0)
+    EXPECT_EQ(value("Calibration 9-x"), "508");      // G(4,4)
+    EXPECT_EQ(value("Calibration_2 1-x"), "200");    // G(1,1), measured, not moved
+    EXPECT_EQ(value("Calibration_2 5-y"), "72");     // G(0,1), derived then extended
+    EXPECT_EQ(value("Calibration_2 7-x"), "92");     // G(1,0)
+    EXPECT_EQ(value("Measured Point 1-x"), "100");   // G(0,0) as measured, before the extension
+    EXPECT_EQ(value("Measured Point 13-y"), "320");  // G(3,3)
     EXPECT_EQ(value("Projector Position"), "0");
 }
 
@@ -107,9 +112,9 @@ TEST_F(BuildTest, CalibrationSurvivesTheReload) {
     EXPECT_EQ(settings.projectorPosition.load(), kUpright);
     EXPECT_EQ(store.writes.back().value, "0");
     EXPECT_EQ(settings.grid, kExtended);
-    // Unreflected: cell 5 runs from the first inner target's cross (262, 198) to the middle
-    // target's (513, 384): 262 + trunc(50 * 251 / 100), 198 + trunc(40 * 186 / 80).
-    EXPECT_EQ(mapping.Table().At(250, 200), (PixelPoint{387, 291}));
+    // Unreflected: cell 5 stands for the screen's quarters from (256, 192), 257 x 193 pixels:
+    // 256 + trunc(50 * 257 / 100), 192 + trunc(40 * 193 / 80).
+    EXPECT_EQ(mapping.Table().At(250, 200), (PixelPoint{384, 288}));
 }
 
 TEST_F(BuildTest, LatticeIsKeptWhenTheFileRefusesTheWrites) {
@@ -127,7 +132,7 @@ TEST_F(BuildTest, OtherPositionsSaveWithoutDerivingOrExtending) {
     const CalibrationGrid stored = settings.grid;
     TableBuilder(settings, metrics, mapping, File(true)).Build(1);
     EXPECT_EQ(settings.grid, stored);
-    EXPECT_EQ(store.writes.size(), 53u);
+    EXPECT_EQ(store.writes.size(), 79u);
     EXPECT_EQ(store.writes.back().value, "2");
 }
 

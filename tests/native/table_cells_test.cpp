@@ -59,9 +59,8 @@ TEST(CellAssignment, PixelInTwoCellsSideBySideGoesToTheLeftCell) {
 
 TEST(CellAssignment, ReflectionByProjectorPosition) {
     const CalibrationGrid g = RegularLattice();
-    // 0: the upright lattice stands at the targets' crosses (cell 5 from (262, 198) to
-    // (513, 384)), not at quarters.
-    EXPECT_EQ(BuildAndLookUp(g, kUpright, {250, 200}), (PixelPoint{387, 291}));
+    // 0: quarters, unreflected; 288 lies outside the corrected bands.
+    EXPECT_EQ(BuildAndLookUp(g, kUpright, {250, 200}), (PixelPoint{384, 288}));
     // 1: both reflected, then 480 lies in the correction band (438..658) and moves up by 4.
     EXPECT_EQ(BuildAndLookUp(g, kTurned180, {250, 200}), (PixelPoint{1024 - 384, 768 - 288 - 4}));
     EXPECT_EQ(BuildAndLookUp(g, kMirroredLeftRight, {250, 200}), (PixelPoint{1024 - 384, 288}));

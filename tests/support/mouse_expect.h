@@ -6,11 +6,12 @@
 
 namespace halvertone::testing_support {
 
+// Wide, so that positions far off the screen do not overflow.
 inline int32_t Nx(int32_t x) {
-    return x * 65535 / 1024;
+    return static_cast<int32_t>(int64_t{x} * 65535 / 1024);
 }
 inline int32_t Ny(int32_t y) {
-    return y * 65535 / 768;
+    return static_cast<int32_t>(int64_t{y} * 65535 / 768);
 }
 inline MouseRecord Move(int32_t x, int32_t y) {
     return {Nx(x), Ny(y), kMouseMove};

@@ -63,5 +63,20 @@ TEST(DialogWindow, AHiddenModalDialogStaysHiddenAndOtherThreadsReachIt) {
     EXPECT_EQ(dialog.Handle(), nullptr) << "the window is gone after the modal loop";
 }
 
+// Any program on the desktop can send the window private messages with whatever parameters:
+// none of them may run code of its choosing.
+TEST(DialogWindow, PrivateMessagesFromOutsideDoNothing) {
+    HidingDialog dialog;
+    testing::ModalScript script(dialog, {[&](HWND d) {
+                                             std::thread([d] {
+                                                 for (UINT m = WM_APP; m < WM_APP + 0x400; ++m)
+                                                     PostMessageA(d, m, m - WM_APP, 0x10);
+                                             }).join();
+                                         },
+                                         [&](HWND) { dialog.End(3); }});
+    EXPECT_EQ(dialog.Run(), 3) << "the posted messages are handled before the next tick";
+    EXPECT_FALSE(script.TimedOut());
+}
+
 }  // namespace
 }  // namespace halvertone

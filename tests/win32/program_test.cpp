@@ -1,6 +1,6 @@
 // The real halvertone.exe in a scratch copy of its directory: one instance only, the hand-over
-// to the running one, "/q", the camera failure box, and what Exit saves and tells the
-// capture tool with the camera connected or not.
+// to the running one, "/q", the camera failure box, what Exit saves and tells the capture
+// tool with the camera connected or not, and the tray's mapping choice.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -109,6 +109,60 @@ TEST(Program, NoCameraIdsShowsTheErrorBoxAndCloseNeitherSavesNorBroadcasts) {
     EXPECT_TRUE(copy.Running(tool)) << "the capture tool was told to close without a camera";
     EXPECT_EQ(copy.Read("Setting.ini").find("Pen Width"), std::string::npos)
         << "pen settings were saved without a camera";
+}
+
+// The tray's "Precise mapping" item switches "Mapping Mode" between 2 and 0 in Setting.ini.
+TEST(Program, PreciseMappingItemWritesTheMappingMode) {
+    ProgramCopy copy(kSyntheticCamera);
+    const DWORD pid = copy.Start(kProgram, "");
+    HWND main = WaitForWindow([&] { return MainWindowOf(pid); });
+    ASSERT_NE(main, nullptr);
+    constexpr WPARAM kPreciseMapping = 32807;
+    const auto written = [&](const char* line) {
+        return WaitForWindow(
+            [&] {
+                return copy.Read("Setting.ini").find(line) != std::string::npos ? main : nullptr;
+            },
+            5000);
+    };
+    PostMessageA(main, WM_COMMAND, kPreciseMapping, 0);
+    EXPECT_NE(written("Mapping Mode=2"), nullptr) << "the item did not choose the precise mapping";
+    PostMessageA(main, WM_COMMAND, kPreciseMapping, 0);
+    EXPECT_NE(written("Mapping Mode=0"), nullptr) << "the item did not switch back";
+    EXPECT_TRUE(copy.Running(pid));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(copy.WaitExit(pid, 8000), 0u);
+}
+
+std::wstring Wide(const std::string& ansi) {
+    std::wstring out(ansi.size(), L'\0');
+    out.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(),
+                                                       static_cast<int>(ansi.size()), out.data(),
+                                                       static_cast<int>(out.size()))));
+    return out;
+}
+
+// Installed under a user name outside the ANSI code page, the program still finds its own
+// folder and starts.
+TEST(Program, StartsFromAFolderNamedOutsideTheCodePage) {
+    ProgramCopy copy(kSyntheticCamera);
+    std::wstring plain = Wide(copy.File(""));
+    plain.pop_back();  // no trailing backslash
+    const std::wstring greek = plain + L"-\u03a9\u03bc\u03ad\u03b3\u03b1";
+    ASSERT_TRUE(MoveFileW(plain.c_str(), greek.c_str()));
+    std::wstring exe = greek + L"\\halvertone.exe";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), exe.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               greek.c_str(), &si, &pi));
+    EXPECT_NE(WaitForWindow([&] { return MainWindowOf(pi.dwProcessId); }), nullptr)
+        << "the program did not start from its folder";
+    TerminateProcess(pi.hProcess, 9);
+    WaitForSingleObject(pi.hProcess, 5000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    EXPECT_TRUE(MoveFileW(greek.c_str(), plain.c_str()));  // so the copy can clean up
 }
 
 }  // namespace

@@ -145,7 +145,7 @@ TEST(Resources, MainWindowAboutBoxAndLineWidthDialog) {
 
     const Dialog about(IDD_ABOUTBOX);
     ASSERT_NE(about.hwnd, nullptr);
-    for (int id : {IDC_ABOUT_VERSION, IDC_ABOUT_COPYRIGHT, IDOK})
+    for (int id : {IDC_ABOUT_VERSION, IDC_ABOUT_COPYRIGHT, IDC_ABOUT_CALIBRATION, IDOK})
         EXPECT_NE(GetDlgItem(about.hwnd, id), nullptr) << id;
 
     ExpectDialog(IDD_LINE_WIDTH, 188, 95,

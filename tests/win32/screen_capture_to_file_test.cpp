@@ -283,6 +283,7 @@ TEST(SystemOnScreenKeyboard, RestoresAnOpenKeyboardAndAsksItToEnd) {
         MSG msg;
         while (PeekMessageA(&msg, keyboard.hwnd, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
         EXPECT_EQ(KeyboardWindow::destroyRequests, 1);
+        EXPECT_FALSE(IsWindow(keyboard.hwnd)) << "asked to close, the keyboard window is gone";
     }
     EXPECT_FALSE(system.IsOpen());
     system.Close();  // nothing to close: nothing happens

@@ -39,7 +39,7 @@ TEST(SyntheticPen, MovesTheRealCursorAndClicksAWindow) {
     simulation.k1 = -0.05;
     testing::PluggedWebcam camera("Virtual Pen Camera", "1d6b", "0402",
                                   "K1=-0.05\nPenScript=pen.txt\n");
-    testing::ProgramCopy copy("[SETTING]\r\nPID=0402\r\nVID=1d6b\r\n", 30000);
+    testing::ProgramCopy copy("[SETTING]\r\nPID=0402\r\nVID=1d6b\r\nMapping Mode=1\r\n", 30000);
     PrivateProfileStore settingsFile(copy.File("Setting.ini"));
     ASSERT_TRUE(
         sim::StorePerfectCalibration(settingsFile, simulation, TargetGeometry{16, 10, 10, w, h}));
@@ -68,8 +68,8 @@ TEST(SyntheticPen, MovesTheRealCursorAndClicksAWindow) {
     auto close = [](POINT p, int x, int y, int tolerance) {
         return std::abs(p.x - x) <= tolerance && std::abs(p.y - y) <= tolerance;
     };
-    // The table maps a camera pixel to about 2 screen pixels here; the lens and the spot's
-    // centre add a little.
+    // The table ("Mapping Mode" 1) maps a camera pixel to about 2 screen pixels here; the lens and
+    // the spot's centre add a little.
     constexpr int kTolerance = 8;
     const bool dragged = testing::PumpUntil(
         [&] {

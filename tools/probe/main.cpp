@@ -54,21 +54,6 @@ ParsedArgs ParseArgs(const Args& args, const std::vector<std::string>& optionsWi
     return parsed;
 }
 
-bool ParseInt(const std::string& text, long lo, long hi, long& out) {
-    if (text.empty() || text.size() > 18) return false;
-    size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    if (i == text.size()) return false;
-    long v = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-        v = v * 10 + (text[i] - '0');
-    }
-    if (text[0] == '-') v = -v;
-    if (v < lo || v > hi) return false;
-    out = v;
-    return true;
-}
-
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "halvertone-probe: %s\n", message.c_str());
     return 2;
@@ -81,7 +66,8 @@ int main(int argc, char** argv) {
     auto& registry = Registry();
     if (argc < 2 || registry.find(argv[1]) == registry.end()) {
         std::fprintf(stderr, "usage:\n");
-        for (const auto& [name, entry] : registry) std::fprintf(stderr, "  halvertone-probe %s\n", entry.usage.c_str());
+        for (const auto& [name, entry] : registry)
+            std::fprintf(stderr, "  halvertone-probe %s\n", entry.usage.c_str());
         return 2;
     }
     Args args(argv + 2, argv + argc);

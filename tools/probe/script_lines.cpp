@@ -1,11 +1,28 @@
 #include "tools/probe/script_lines.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "tools/probe/command.h"
 
 namespace halvertone::probe {
+
+bool ParseInt(const std::string& text, long lo, long hi, long& out) {
+    if (text.empty() || text.size() > 18) return false;
+    size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (i == text.size()) return false;
+    long v = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        v = v * 10 + (text[i] - '0');
+    }
+    if (text[0] == '-') v = -v;
+    if (v < lo || v > hi) return false;
+    out = v;
+    return true;
+}
+
 namespace {
 
 bool ParseHex(const std::string& text, long lo, long hi, long& out) {
@@ -60,19 +77,27 @@ std::string ParseLine(const std::string& text, const std::vector<ScriptSyntax>& 
 
 }  // namespace
 
-std::string ReadScript(const std::string& path, const std::vector<ScriptSyntax>& syntax,
-                       std::vector<ScriptLine>& lines) {
-    std::ifstream in(path);
-    if (!in) return path + ": cannot be read";
+std::string ParseScript(std::istream& in, const std::string& name,
+                        const std::vector<ScriptSyntax>& syntax, std::vector<ScriptLine>& lines) {
     std::string text;
     for (int number = 1; std::getline(in, text); ++number) {
         ScriptLine line;
         line.number = number;
         if (const std::string error = ParseLine(text, syntax, line); !error.empty())
-            return path + ":" + std::to_string(number) + ": " + error;
+            return name + ":" + std::to_string(number) + ": " + error;
         if (!line.words.empty()) lines.push_back(std::move(line));
     }
     return {};
+}
+
+std::string ReadScript(const std::string& path, const std::vector<ScriptSyntax>& syntax,
+                       std::vector<ScriptLine>& lines) {
+    // A folder would read as an empty script and a FIFO might never end: only a regular file.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return path + ": not a regular file";
+    std::ifstream in(path);
+    if (!in) return path + ": cannot be read";
+    return ParseScript(in, path, syntax, lines);
 }
 
 }  // namespace halvertone::probe

@@ -1,10 +1,11 @@
 // halvertone-probe table --dir PROGRAM_DIR --screen WxH [--flag 0|1] --out TABLE.bin
-// Builds the camera-to-screen table from a program directory's settings as the program does,
-// starting from an all-zero table as a fresh process. Flag 1 is the build at the end of a
-// calibration: the lattice's outer ring is extended and, with "Setting.ini" in the directory,
-// written back as the program writes it. The table goes to TABLE.bin as little-endian int32
-// pairs (screen x, screen y) in table order, index x * 480 + y; one JSON line tells the scan
-// window, the ActiveRegion's bounding box and how many entries are (-1, -1), (-1, y), (x, -1).
+// Builds the camera-to-screen table from a program directory's settings as the program does
+// (its "Mapping Mode" included), starting from an all-zero table as a fresh process. Flag 1 is the
+// build at the end of a calibration: the lattice's outer ring is extended and, with "Setting.ini"
+// in the directory, written back as the program writes it. The table goes to TABLE.bin as
+// little-endian int32 pairs (screen x, screen y) in table order, index x * 480 + y; one JSON line
+// tells the scan window, the ActiveRegion's bounding box and how many entries are (-1, -1), (-1,
+// y), (x, -1).
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

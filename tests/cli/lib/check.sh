@@ -9,14 +9,25 @@ check() {  # name expected actual
 }
 
 # Runs "$probe" with the given arguments followed by a truncated, a text and a missing frame
-# file: each must end with status 2, a message on stderr and nothing on stdout.
+# file, files whose header fields contradict the file, a folder, a FIFO and /dev/zero: each
+# must end with status 2 within seconds, a message on stderr and nothing on stdout.
 check_bad_frames() {  # GOOD.bmp probe-arguments...
     local good="$1"
     shift
     head -c 1000 "$good" > "$dir/truncated.bmp"
     echo "hello" > "$dir/text.bmp"
-    for bad in truncated text missing; do
-        "$probe" "$@" "$dir/$bad.bmp" >"$dir/out" 2>"$dir/err"
+    patched() {  # NAME OFFSET HEX-BYTES: the good file with bytes replaced at OFFSET
+        cp "$good" "$dir/$1.bmp"
+        printf "$3" | dd of="$dir/$1.bmp" bs=1 seek="$2" conv=notrunc status=none
+    }
+    patched offset 10 '\xff\xff\xff\x7f'  # pixels far past the end
+    patched header 14 '\x00\x00\x00\x40'  # header larger than the file
+    patched planes 26 '\x02\x00'
+    mkdir -p "$dir/folder.bmp"
+    mkfifo "$dir/fifo.bmp"
+    ln -sf /dev/zero "$dir/zero.bmp"
+    for bad in truncated text missing offset header planes folder fifo zero; do
+        timeout 10 "$probe" "$@" "$dir/$bad.bmp" >"$dir/out" 2>"$dir/err"
         check "$bad file status" 2 "$?"
         [ -s "$dir/err" ] || { echo "FAIL $bad: no message on stderr"; fail=1; }
         [ -s "$dir/out" ] && { echo "FAIL $bad: printed on stdout"; fail=1; }
