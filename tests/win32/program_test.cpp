@@ -113,7 +113,8 @@ TEST(Program, NoCameraIdsShowsTheErrorBoxAndCloseNeitherSavesNorBroadcasts) {
 
 // The tray's "Precise mapping" item switches "Mapping Mode" between 2 and 0 in Setting.ini.
 TEST(Program, PreciseMappingItemWritesTheMappingMode) {
-    ProgramCopy copy(kSyntheticCamera);
+    testing::PluggedWebcam camera("Virtual Program Camera", "1d6b", "0401", "");
+    ProgramCopy copy(kVirtualCamera);
     const DWORD pid = copy.Start(kProgram, "");
     HWND main = WaitForWindow([&] { return MainWindowOf(pid); });
     ASSERT_NE(main, nullptr);
@@ -145,7 +146,8 @@ std::wstring Wide(const std::string& ansi) {
 // Installed under a user name outside the ANSI code page, the program still finds its own
 // folder and starts.
 TEST(Program, StartsFromAFolderNamedOutsideTheCodePage) {
-    ProgramCopy copy(kSyntheticCamera);
+    testing::PluggedWebcam camera("Virtual Program Camera", "1d6b", "0401", "");
+    ProgramCopy copy(kVirtualCamera);
     std::wstring plain = Wide(copy.File(""));
     plain.pop_back();  // no trailing backslash
     const std::wstring greek = plain + L"-\u03a9\u03bc\u03ad\u03b3\u03b1";
