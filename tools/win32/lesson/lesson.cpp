@@ -296,6 +296,24 @@ bool Lesson::Calibrate() {
     char text[64];
     std::snprintf(text, sizeof text, "cursor vs pen: mean %.1f px, max %.1f px", sum / 5, worst);
     Note(text);
+    // The program then says how good the calibration was; a person reads it and presses OK.
+    constexpr int kMessageBoxText = 0xFFFF;
+    const HWND quality = WaitFor(
+        [&] { return FindWindowWithChild(process_.dwProcessId, "#32770", kMessageBoxText); }, 5000);
+    POINT close{};
+    if (!quality || !ChildCentre(quality, IDOK, close)) {
+        Note("no calibration quality message");
+        return false;
+    }
+    char said[512] = {};
+    GetDlgItemTextA(quality, kMessageBoxText, said, sizeof said);
+    Note(std::string("quality: ") + said);
+    Shot("calibration-quality");
+    user_.Tap(close);
+    if (!WaitFor([&] { return IsWindow(quality) ? nullptr : quality; }, 5000)) {
+        Note("the quality message did not close");
+        return false;
+    }
     // The cursor ignores movements below "Mouse Sensitivity", so it may rest a few pixels off.
     return worst <= 10;
 }
