@@ -22,7 +22,7 @@ else()
     set(_win32_scope INTERFACE)
     add_library(halvertone_win32 INTERFACE)
 endif()
-target_link_libraries(halvertone_win32 ${_win32_scope} halvertone_sim halvertone_core
+target_link_libraries(halvertone_win32 ${_win32_scope} halvertone_core
     gdiplus gdi32 user32 shell32 comdlg32 comctl32 ole32 oleaut32 uuid strmiids advapi32 winmm)
 
 # Output layout: everything a user runs lands in one program directory.

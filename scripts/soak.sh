@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A long run of the real program under Wine: the synthetic camera at 60 frames per second,
+# A long run of the real program under Wine: a virtual webcam at 60 frames per second,
 # unplugged and replugged every few minutes, with a random pen; the program's memory, handle
 # count and message-loop answer sampled every 30 s. At the end it asks the program to exit and
 # checks: no crash, no hang, handles flat, memory growth bounded. Leaves samples.csv,
@@ -24,7 +24,7 @@ scripts/setup-deps.sh
 jobs=$(nproc)
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs" --target halvertone Grab_Screen shared_kit picture_kit \
-    stroke_kit process_sample
+    stroke_kit process_sample cursor_watch virtual_webcam virtual_webcam_ctl
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs" --target halvertone-probe >/dev/null
 
@@ -35,25 +35,20 @@ wine_run="$root/build/windows/wine-run.sh"
 sampler="$root/build/windows/process_sample.exe"
 screen=$(wine_session_screen)
 
-# A scratch copy of the program directory, with the synthetic camera's settings and pen.
+# A scratch copy of the program directory that looks for the soak's camera, and the camera's
+# own set-up and pen beside it.
 rm -rf "$out"
 run="$out/program"
 mkdir -p "$run" && out=$(cd "$out" && pwd) && run="$out/program"
 cp -r "$root/build/windows/program/." "$run/"
 
 # The pen writes on the desktop itself, without the companion board.
-sed -i 's/^Pen Button Mode=.*/Pen Button Mode=0/' "$run/Setting.ini"
-cat >>"$run/Setting.ini" <<INI
-
-[SIMULATION]
-Camera=1
-Pen Script=pen.txt
-Cursor Log=cursor.log
-K1=-0.05
-Frame Rate=60
-Unplug Every=${SOAK_UNPLUG_EVERY:-180}
-Unplug For=${SOAK_UNPLUG_FOR:-8}
-INI
+sed -i 's/^Pen Button Mode=.*/Pen Button Mode=0/; s/^PID=.*/PID=0470/; s/^VID=.*/VID=1d6b/' \
+    "$run/Setting.ini"
+printf '[Webcam]\r\nPenScript=pen.txt\r\nFrameRate=60\r\nK1=-0.05\r\n' >"$out/webcam.ini"
+unplug_every="${SOAK_UNPLUG_EVERY:-180}"
+unplug_for="${SOAK_UNPLUG_FOR:-8}"
+camera() { bash "$root/scripts/virtual-webcam.sh" "$root/build/windows" "$@" >/dev/null; }
 # On the default 1024 x 768 screen the toolbar docks right, and edge gestures move it left:
 # the pen also switches between mouse, pen and eraser, cleans and redraws wherever it stands
 # (the capture and the menus open modal windows and are left out).
@@ -66,9 +61,17 @@ fi
 buttons=()
 for b in ${SOAK_BUTTONS:-}; do buttons+=(--button "$b"); done
 python3 scripts/soak_pen.py --seconds "$duration" --screen "$screen" --seed "$seed" \
-    "${buttons[@]}" >"$run/pen.txt"
-cp "$run/pen.txt" "$out/pen.txt"
-"$root/build/native/tools/halvertone-probe" simcalibrate --dir "$run" --screen "$screen" >/dev/null
+    "${buttons[@]}" >"$out/pen.txt"
+"$root/build/native/tools/halvertone-probe" simcalibrate --dir "$run" --screen "$screen" \
+    --webcam "$out/webcam.ini" >/dev/null
+camera plug "Soak Camera" 1d6b 0470 "$out/webcam.ini"
+
+# Every cursor event of the session, whoever sends it: did the pen drive the cursor?
+cursor_log="Z:$out/cursor.log"
+"$root/build/windows/wine-run.sh" "$root/build/windows/cursor_watch.exe" "${cursor_log//\//\\}" \
+    $((duration + 120)) >"$out/cursor-watch.out" 2>&1 &
+watcher=$!
+for _ in $(seq 1 50); do grep -q watching "$out/cursor-watch.out" && break; sleep 0.2; done
 
 echo "soak: ${duration} s on a ${screen} screen, a sample every ${every} s, output $out"
 "$wine_run" "$run/halvertone.exe" >"$out/program.log" 2>&1 &
@@ -100,11 +103,22 @@ sample() {
     echo "  ${now} s: memory $((memory / 1024)) KiB, handles $handles, answered $(field answered "$line") ($(field answerMs "$line") ms)"
 }
 
+# The camera leaves the bus for the last "unplug_for" seconds of every "unplug_every".
 crashed=0
 next=$every
+plugged=1
 while :; do
     now=$(($(date +%s) - start))
     [ "$now" -ge "$duration" ] && break
+    if [ "$unplug_every" -gt 0 ]; then
+        phase=$((now % unplug_every))
+        if [ "$plugged" -eq 1 ] && [ "$phase" -ge $((unplug_every - unplug_for)) ]; then
+            camera unplug "Soak Camera" && plugged=0 && echo "  ${now} s: camera unplugged"
+        elif [ "$plugged" -eq 0 ] && [ "$phase" -lt $((unplug_every - unplug_for)) ]; then
+            camera plug "Soak Camera" 1d6b 0470 "$out/webcam.ini" && plugged=1 &&
+                echo "  ${now} s: camera plugged in again"
+        fi
+    fi
     if [ "$now" -ge "$next" ]; then
         sample || { crashed=1; break; }
         [ $((next / every % 4)) -eq 0 ] && import -window root "$out/screen-${now}s.png" 2>/dev/null || true
@@ -133,7 +147,9 @@ if [ "$crashed" -eq 0 ]; then
         kill "$program" 2>/dev/null || true
     fi
 fi
-cursor_moves=$([ -f "$run/cursor.log" ] && wc -l <"$run/cursor.log" || echo 0)
+kill "$watcher" 2>/dev/null || true
+camera unplug "Soak Camera" || true
+cursor_moves=$([ -f "$out/cursor.log" ] && grep -c " move$" "$out/cursor.log" || echo 0)
 
 rc=0
 python3 - "$out" "$duration" "$crashed" "$exited" "${status:-none}" "$handle_slack" "$growth_mb" \
@@ -150,7 +166,7 @@ unanswered = [r["elapsed_s"] for r in live if r["answered"] != "true"]
 check(not unanswered, "no hang: the main window answered WM_NULL within 5 s at every sample"
       + (f" (not at {', '.join(unanswered)} s)" if unanswered else ""))
 check(exited == "1" and status == "0", f"exits cleanly after /q (exited {exited}, status {status})")
-check(int(moves) > 0, f"the pen drove the cursor ({moves} cursor moves logged)")
+check(int(moves) > 0, f"the pen drove the cursor ({moves} cursor moves seen)")
 summary = [f"soak: {duration} s, {len(rows)} samples"]
 if live:
     # The first sample is the warm-up; the baseline is the next one when there is one.

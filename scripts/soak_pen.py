@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes a long random pen script for the synthetic camera (lines "MS down X Y" / "MS up",
-screen pixels, times from the program's start) for soak runs.
+"""Writes a long random pen script for the virtual webcam (lines "MS down X Y" / "MS up",
+screen pixels, times from the camera's start) for soak runs.
 
 Usage: soak_pen.py --seconds N --screen WxH [--seed S] [--start-ms MS]
                    [--button NAME=X,Y]...  > pen.txt

@@ -1,6 +1,7 @@
 #include "platform/sim/pen_script_text.h"
 
 #include <cmath>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -36,6 +37,14 @@ PenScript ParsePenScript(std::string_view text) {
         }
     }
     return script;
+}
+
+PenScript LoadPenScript(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::ostringstream text;
+    text << in.rdbuf();
+    return ParsePenScript(text.str());
 }
 
 }  // namespace halvertone::sim

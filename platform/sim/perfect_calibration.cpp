@@ -7,10 +7,10 @@
 
 namespace halvertone::sim {
 
-bool StorePerfectCalibration(ProfileStore& settingsFile, const SimulationSettings& simulation,
+bool StorePerfectCalibration(ProfileStore& settingsFile, const CameraView& view,
                              const TargetGeometry& targets) {
     CameraModelConfig config =
-        SimulatedCameraConfig(simulation, targets.screenWidth, targets.screenHeight);
+        SimulatedCameraConfig(view, targets.screenWidth, targets.screenHeight);
     // A camera mounted upside down is calibrated after the program turned its picture upright.
     config.upsideDown = false;
     const CameraModel model(config);

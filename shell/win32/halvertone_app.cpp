@@ -94,7 +94,6 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
         settings, SettingsSource{SettingsFileFound != 0, settingsIni_.get(), registry_.get()},
         *this);
     controller_->Load();
-    simulation_ = ReadSimulationSettings(*settingsIni_);
 
     LoadStrokeKit(kits, ProgramDirectory, settings.drawLineSmoothEnable, messages_);
 
@@ -109,9 +108,6 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     context.settings = &settings;
     context.screen = &screen;
     context.mapping = &mapping;
-    context.simulation = simulation_;
-    if (simulation_.camera) targetWatch_ = new sim::TargetWatch;
-    context.targets = targetWatch_;
     context.command = [this](int id) { return OnCommand(id); };
     context.rebuildForDisplay = [this] {
         TableBuilder builder(settings, screen, mapping);
@@ -223,12 +219,6 @@ void CHalvertoneApp::MakeCalibration() {
     painter_ = new ScreenTargetPainter;
     beeper_ = new MessageBeeper;
     repainter_ = new DesktopRepainter;
-    targetPainter_ = painter_;
-    targetRepainter_ = repainter_;
-    if (targetWatch_) {
-        targetPainter_ = new sim::WatchedTargetPainter(*painter_, *targetWatch_);
-        targetRepainter_ = new sim::WatchedRepainter(*repainter_, *targetWatch_);
-    }
     dispatch_ = new WorkerToolDispatch(engine.flags, engine.state, engine.workers);
     CalibrationHooks hooks;
     hooks.buildTable = [this] {
@@ -242,9 +232,9 @@ void CHalvertoneApp::MakeCalibration() {
                               const std::string& key) { return LanguageText(section, key); },
                        kLanguageLookupChars);
     procedure_ = new CalibrationProcedure(CalibrationEnvironment{
-        settings, screen, *settingsIni_, engine.clock, engine.ring, *targetPainter_, *beeper_,
-        *targetRepainter_, *methodWindow_, *dispatch_, hooks});
-    calibrationRun_ = new ProcedureRun(*procedure_, *targetRepainter_);
+        settings, screen, *settingsIni_, engine.clock, engine.ring, *painter_, *beeper_,
+        *repainter_, *methodWindow_, *dispatch_, hooks});
+    calibrationRun_ = new ProcedureRun(*procedure_, *repainter_);
     dispatch_->Attach(*calibrationRun_);
 }
 

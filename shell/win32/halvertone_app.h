@@ -15,7 +15,6 @@
 #include "calibration/screen_mapping.h"
 #include "calibration/win32/projection_method_window.h"
 #include "calibration/win32/screen_target_painter.h"
-#include "platform/sim/target_watch.h"
 #include "platform/win32/desktop_repainter.h"
 #include "platform/win32/message_beeper.h"
 #include "platform/win32/private_profile_store.h"
@@ -23,7 +22,6 @@
 #include "shell/screen_metrics.h"
 #include "shell/settings.h"
 #include "shell/settings_controller.h"
-#include "shell/simulation_settings.h"
 #include "shell/win32/automation_server.h"
 #include "shell/win32/halvertone_dlg.h"
 #include "shell/win32/kit_loader.h"
@@ -86,7 +84,7 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     bool SingleInstance(bool quit);
     void MakeCalibration();
     // Sends the image-turn value to the camera; a camera that cannot turn its own picture
-    // (and the synthetic one) gets its frames turned before the trackers see them.
+    // gets its frames turned before the trackers see them.
     void TurnCameraImage(uint8_t value);
     void BuildTable(int flag);
     void SystemAbout();
@@ -99,7 +97,6 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     bool oleInitialised_ = false;
     HANDLE instanceMutex_ = nullptr;
     long appLocks_ = 0;
-    SimulationSettings simulation_;
     Win32MessageBox messages_;
     PrivateProfileFiles files_;
     std::unique_ptr<PrivateProfileStore> language_;
@@ -117,10 +114,6 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     ScreenTargetPainter* painter_ = nullptr;
     MessageBeeper* beeper_ = nullptr;
     DesktopRepainter* repainter_ = nullptr;
-    // With the synthetic camera, the targets are also shown to its calibrating user.
-    sim::TargetWatch* targetWatch_ = nullptr;
-    TargetPainter* targetPainter_ = nullptr;
-    ScreenRepainter* targetRepainter_ = nullptr;
     WorkerToolDispatch* dispatch_ = nullptr;
     CalibrationProcedure* procedure_ = nullptr;
     ProcedureRun* calibrationRun_ = nullptr;

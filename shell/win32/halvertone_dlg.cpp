@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include <cstdio>
 #include <mutex>
 
 #include "calibration/table_builder.h"
@@ -10,9 +11,8 @@
 #include "capture/win32/grabber_callback.h"
 #include "shell/camera_connected.h"
 #include "shell/modal_ui.h"
-#include "shell/program_paths.h"
+#include "shell/program_log.h"
 #include "shell/text_table.h"
-#include "shell/win32/simulated_camera.h"
 
 namespace halvertone {
 namespace {
@@ -80,11 +80,8 @@ INT_PTR CALLBACK CHalvertoneDlg::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 
 BOOL CHalvertoneDlg::OnInitDialog() {
     // The tool-mode mutex and the whole road of a frame.
-    engine_ = std::make_unique<TrackingEngine>(
-        *c_.settings, *c_.screen, *c_.mapping, hwnd_,
-        c_.simulation.cursorLog.empty() ? std::string()
-                                        : ProgramFile(c_.programDirectory, c_.simulation.cursorLog),
-        *c_.toolbar, *c_.toolMode, c_.ink);
+    engine_ = std::make_unique<TrackingEngine>(*c_.settings, *c_.screen, *c_.mapping, hwnd_,
+                                               *c_.toolbar, *c_.toolMode, c_.ink);
 
     const std::string about = ReadText(*c_.language, TextId::kMenuAboutSystemMenu);
     if (!about.empty()) {
@@ -170,31 +167,11 @@ void CHalvertoneDlg::AddTrayIcons() {
 void CHalvertoneDlg::ShowCameraIcon(bool connected) {
     const bool wrongSize = graph_.LastResult() == kWrongFrameSize && wrongSizeIcon_ >= 0;
     tray_.ShowIcon(connected ? connectedIcon_ : wrongSize ? wrongSizeIcon_ : disconnectedIcon_);
-    NoteCamera(std::string("icon ") + tray_.TipText());
-}
-
-void CHalvertoneDlg::NoteCamera(const std::string& what) {
-    if (!cameraLog_.is_open() || !engine_) return;
-    cameraLog_ << engine_->clock.NowMs() << ' ' << what << '\n' << std::flush;
 }
 
 void CHalvertoneDlg::StartCamera() {
     GrabberCallback::Instance().SetRing(&engine_->ring);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    if (c_.simulation.camera) {
-        if (!c_.simulation.cameraLog.empty())
-            cameraLog_.open(ProgramFile(c_.programDirectory, c_.simulation.cameraLog));
-        synthetic_ = MakeSimulatedCamera(c_.simulation, c_.programDirectory, c_.screen->width,
-                                         c_.screen->height, engine_->clock, c_.targets);
-        synthetic_->Start();
-        engine_->ring.ClearFrameArrived();
-        CameraConnected() = 1;
-        if (c_.simulation.unplugAtMs >= 0)
-            SetTimer(hwnd_, kUnplugTimer, static_cast<UINT>(c_.simulation.unplugAtMs), nullptr);
-        if (c_.simulation.replugAtMs >= 0)
-            SetTimer(hwnd_, kReplugTimer, static_cast<UINT>(c_.simulation.replugAtMs), nullptr);
-        return;
-    }
     graph_.SetWrongSizeText(ReadText(*c_.language, TextId::kMsgCameraNo640x480));
     const HRESULT hr = graph_.Build(true, CameraIdsFrom(*c_.settings),
                                     ReadText(*c_.language, TextId::kMsgCameraNoFind),
@@ -206,8 +183,6 @@ void CHalvertoneDlg::StartCamera() {
 }
 
 bool CHalvertoneDlg::Reconnect() {
-    // The synthetic camera is found again exactly when it delivers once more.
-    if (synthetic_) return synthetic_->Delivering();
     const bool ok = RebuildCamera(
         engine_->ring, [this] { graph_.TearDown(); },
         [this] {
@@ -216,6 +191,16 @@ bool CHalvertoneDlg::Reconnect() {
         });
     // A camera found again that cannot deliver 640 x 480 says so in the tray tip.
     if (!ok) ShowCameraIcon(false);
+    // Every retry of a camera that stays away fails alike: the log notes each new outcome once.
+    const HRESULT result = ok ? S_OK : graph_.LastResult();
+    if (result != lastReconnect_) {
+        char line[64];
+        std::snprintf(line, sizeof line,
+                      ok ? "camera reconnected" : "camera reconnect failed: 0x%08lx",
+                      static_cast<unsigned long>(result));
+        LogLine(line);
+        lastReconnect_ = result;
+    }
     return ok;
 }
 
@@ -224,7 +209,6 @@ void CHalvertoneDlg::StopFrames() {
     if (!engine_) return;
     engine_->flags.ClearAll();
     engine_->ring.Shutdown();
-    if (synthetic_) synthetic_->Stop();
     // Stopping waits for the streaming thread to leave the callback: only now that the ring
     // lets every producer go at once can it not wait forever.
     graph_.TearDown();
@@ -296,14 +280,6 @@ INT_PTR CHalvertoneDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return FALSE;
         case WM_TIMER:
             if (wp == HoldTimer::kId && engine_) engine_->holdTimer.Tick();
-            if ((wp == kUnplugTimer || wp == kReplugTimer) && synthetic_) {
-                KillTimer(hwnd_, wp);
-                if (wp == kUnplugTimer)
-                    synthetic_->Unplug();
-                else
-                    synthetic_->Replug();
-                NoteCamera(wp == kUnplugTimer ? "unplug" : "replug");
-            }
             return TRUE;
         case WM_DISPLAYCHANGE:
             OnDisplayChange();

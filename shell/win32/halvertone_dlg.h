@@ -5,7 +5,6 @@
 // windows.h first
 #include <oleauto.h>
 
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,12 +12,9 @@
 #include "calibration/screen_mapping.h"
 #include "capture/win32/capture_graph.h"
 #include "platform/profile_store.h"
-#include "platform/sim/synthetic_camera.h"
-#include "platform/sim/target_watch.h"
 #include "platform/toolbar_view.h"
 #include "shell/screen_metrics.h"
 #include "shell/settings.h"
-#include "shell/simulation_settings.h"
 #include "shell/win32/tracking_engine.h"
 #include "shell/win32/tray_icon.h"
 
@@ -31,10 +27,7 @@ struct MainWindowContext {
     Settings* settings = nullptr;
     const ScreenMetrics* screen = nullptr;
     const ScreenMapping* mapping = nullptr;
-    SimulationSettings simulation;
     InkLinks ink;  // the drawing toolbar's pen and flags, and the stroke library
-    // What the synthetic camera's calibrating user sees of the targets (null: nobody looks).
-    const sim::TargetWatch* targets = nullptr;
     // Commands of the menu and the tray, routed to the application; true when handled.
     std::function<bool(int id)> command;
     // Screen metrics and table again after a display change (the tools are stopped).
@@ -57,9 +50,6 @@ class CHalvertoneDlg {
     static constexpr int kMouseModeCommand = 32806;
     static constexpr int kPreciseMappingCommand = 32807;
     static constexpr int kShowMainWindowCommand = 32771;
-    // The synthetic camera's scripted unplugging and replugging.
-    static constexpr UINT kUnplugTimer = 0x5150;
-    static constexpr UINT kReplugTimer = 0x5151;
 
     explicit CHalvertoneDlg(MainWindowContext context);
     ~CHalvertoneDlg();
@@ -76,7 +66,7 @@ class CHalvertoneDlg {
     TrackingEngine* EngineIfMade() { return engine_.get(); }
     CTrayIcon& Tray() { return tray_; }
     HMENU TrayMenu() const { return subMenu_; }
-    // The camera's filter while the capture graph runs (null with the synthetic camera).
+    // The camera's filter while the capture graph runs (null without one).
     IBaseFilter* CaptureDevice() const { return graph_.CaptureDevice(); }
     // Rebuilds the capture graph without messages (the toolbar's reconnect); true when frames
     // will flow again.
@@ -85,8 +75,7 @@ class CHalvertoneDlg {
     // camera that cannot deliver 640 x 480 frames from one that is missing.
     void ShowCameraIcon(bool connected);
     // Before the process ends: no more frames into the ring, the workers and the camera's
-    // streaming thread released from their waits, the synthetic camera's thread joined, the
-    // graph stopped.
+    // streaming thread released from their waits, the graph stopped.
     void StopFrames();
     // Stops the tools, rebuilds screen metrics and table and restarts the current tool, as a
     // display change does.
@@ -107,7 +96,6 @@ class CHalvertoneDlg {
     void OnPerFrame(UINT msg);
     void OnDisplayChange();
     std::string Text(const char* section, const char* key, size_t chars) const;
-    void NoteCamera(const std::string& what);
 
     MainWindowContext c_;
     HWND hwnd_ = nullptr;
@@ -120,9 +108,8 @@ class CHalvertoneDlg {
     int wrongSizeIcon_ = -1;
     std::unique_ptr<TrackingEngine> engine_;
     CaptureGraph graph_;
-    std::unique_ptr<sim::SyntheticCamera> synthetic_;
-    std::ofstream cameraLog_;
     IDispatch* proxy_ = nullptr;
+    HRESULT lastReconnect_ = S_OK;
 };
 
 }  // namespace halvertone

@@ -1,14 +1,6 @@
 #include "shell/win32/tracking_engine.h"
 
 namespace halvertone {
-namespace {
-
-InputSink& ChooseInput(InputSink& system, std::unique_ptr<CursorLogSink>& logging) {
-    if (logging) return *logging;
-    return system;
-}
-
-}  // namespace
 
 DrawingToolContext TrackingEngine::DrawingTool(const ScreenMapping& mapping,
                                                const Settings& settings,
@@ -18,16 +10,11 @@ DrawingToolContext TrackingEngine::DrawingTool(const ScreenMapping& mapping,
 }
 
 TrackingEngine::TrackingEngine(const Settings& settings, const ScreenMetrics& screen,
-                               const ScreenMapping& mapping, HWND mainWindow,
-                               const std::string& cursorLogPath, ToolbarView& toolbar,
+                               const ScreenMapping& mapping, HWND mainWindow, ToolbarView& toolbar,
                                SharedValue<int32_t>& toolMode, const InkLinks& inkLinks)
     : toolbar(toolbar),
-      cursorLog_(cursorLogPath.empty() ? std::ofstream() : std::ofstream(cursorLogPath)),
-      loggingInput_(cursorLog_.is_open()
-                        ? std::make_unique<CursorLogSink>(systemInput_, cursor, clock, cursorLog_)
-                        : nullptr),
       mainTimer_(mainWindow),
-      input(ChooseInput(systemInput_, loggingInput_)),
+      input(systemInput_),
       mouse(MouseModeContext{ring, mapping, settings, state, flags, toolbar, mainTimer_,
                              MouseOutput{input, cursor, screen, clock}}),
       ink(settings, screen, inkLinks, clock),

@@ -5,9 +5,6 @@
 // threads of the system.
 #include <windows.h>
 
-#include <fstream>
-#include <memory>
-#include <string>
 
 #include "annotation/eraser_mode.h"
 #include "annotation/pen_mode.h"
@@ -24,7 +21,6 @@
 #include "shell/settings.h"
 #include "shell/win32/ink_engine.h"
 #include "tracking/check_environment.h"
-#include "tracking/cursor_log_sink.h"
 #include "tracking/dispatch_flags.h"
 #include "tracking/hold_timer.h"
 #include "tracking/mouse_mode.h"
@@ -37,13 +33,12 @@ namespace halvertone {
 
 class TrackingEngine {
   public:
-    // `mainWindow` carries the hold timer. With a non-empty `cursorLogPath` every synthetic
-    // mouse event is followed by a line of the cursor's position in that file. `toolbar` is the
+    // `mainWindow` carries the hold timer. `toolbar` is the
     // drawing toolbar and `toolMode` its ToolMode, which the start operations write; `ink`
     // links the ink to the toolbar's pen and flags.
     TrackingEngine(const Settings& settings, const ScreenMetrics& screen,
-                   const ScreenMapping& mapping, HWND mainWindow, const std::string& cursorLogPath,
-                   ToolbarView& toolbar, SharedValue<int32_t>& toolMode, const InkLinks& ink);
+                   const ScreenMapping& mapping, HWND mainWindow, ToolbarView& toolbar,
+                   SharedValue<int32_t>& toolMode, const InkLinks& ink);
     TrackingEngine(const TrackingEngine&) = delete;
     TrackingEngine& operator=(const TrackingEngine&) = delete;
 
@@ -63,8 +58,6 @@ class TrackingEngine {
                                    const ScreenMetrics& screen);
 
     win32::SendInputSink systemInput_;
-    std::ofstream cursorLog_;
-    std::unique_ptr<CursorLogSink> loggingInput_;
     win32::Win32WindowTimer mainTimer_;
 
   public:

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# halvertone-probe simcalibrate: the calibration a flawless run stores for the synthetic
-# camera, so that the table built from it maps the centre target back to the screen's centre.
+# halvertone-probe simcalibrate: the calibration a flawless run stores for the virtual
+# webcam, so that the table built from it maps the centre target back to the screen's centre.
 set -u
 probe="$1"
 source "$(dirname "$0")/lib/check.sh"
@@ -16,12 +16,14 @@ key() {  # name -> value in Setting.ini
 check "no settings file status" 2 "$?"
 [ -s "$dir/out" ] && { echo "FAIL no settings file: printed on stdout"; fail=1; }
 
-printf '[SETTING]\nPID=\n[SIMULATION]\nCamera=1\nK1=-0.05\n' > "$dir/Setting.ini"
-out=$("$probe" simcalibrate --dir "$dir" --screen 1024x768)
+printf '[SETTING]\nPID=\n' > "$dir/Setting.ini"
+printf '[Webcam]\nK1=-0.05\n' > "$dir/webcam.ini"
+"$probe" simcalibrate --dir "$dir" --screen 1024x768 --webcam "$dir/none.ini" >/dev/null 2>&1
+check "missing webcam file status" 2 "$?"
+out=$("$probe" simcalibrate --dir "$dir" --screen 1024x768 --webcam "$dir/webcam.ini")
 check "status" 0 $?
 check "summary" '{"stored":true,"k1":-0.05,"tilt":0}' "$out"
 check "screen size stored" "1024 768" "$(key Calibration-Screen-x) $(key Calibration-Screen-y)"
-check "simulation kept" "1" "$(sed -n 's/^Camera=//p' "$dir/Setting.ini" | tr -d '\r')"
 
 "$probe" table --dir "$dir" --screen 1024x768 --out "$dir/t.bin" >/dev/null
 check "table status" 0 $?

@@ -7,12 +7,10 @@
 #include <vector>
 
 #include "calibration/target_layout.h"
-#include "platform/ini_text_store.h"
 #include "platform/sim/camera_model.h"
 #include "platform/sim/pen_script_text.h"
 #include "platform/sim/target_recorder.h"
 #include "platform/sim/target_watch.h"
-#include "shell/simulation_settings.h"
 
 namespace halvertone::sim {
 namespace {
@@ -143,14 +141,6 @@ TEST(CalibratingUser, TakesOverThePenFromTheScriptsCalibrateLine) {
     EXPECT_EQ(script.CalibrateFrom(), 500u) << "the earliest line counts";
     EXPECT_TRUE(script.At(150).down);
     EXPECT_FALSE(ParsePenScript("100 down 1 2\n").CalibrateFrom().has_value());
-
-    IniTextStore ini(std::string("[SIMULATION]\r\nCamera=1\r\nUpside Down=1\r\nLamp=1\r\n"));
-    const SimulationSettings s = ReadSimulationSettings(ini);
-    EXPECT_TRUE(s.upsideDown);
-    EXPECT_TRUE(s.lamp);
-    IniTextStore off(std::string("[SIMULATION]\r\nUpside Down=2\r\nLamp=yes\r\n"));
-    EXPECT_FALSE(ReadSimulationSettings(off).upsideDown) << "only 1 turns the camera";
-    EXPECT_FALSE(ReadSimulationSettings(off).lamp);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST(MappingAccuracyReport, DISABLED_ModesLensesScreensMountings) {
     for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1366, 768}, std::pair{1920, 1080}}) {
         for (bool ceiling : {false, true}) {
             for (double k1 : {0.0, -0.05, -0.15, -0.25}) {
-                SimulationSettings simulation;
+                sim::CameraView simulation;
                 simulation.k1 = k1;
                 simulation.tilt = 0.1;
                 CameraModelConfig config = SimulatedCameraConfig(simulation, w, h);

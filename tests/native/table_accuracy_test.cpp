@@ -75,7 +75,7 @@ TEST(TableAccuracy, PerfectCalibrationOn1920By1080) {
 TEST(TableAccuracy, PreciseMappingFollowsTheLens) {
     for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1920, 1080}}) {
         for (double k1 : {0.0, -0.25}) {
-            SimulationSettings simulation;
+            sim::CameraView simulation;
             simulation.k1 = k1;
             simulation.tilt = 0.1;
             const CameraModel model(SimulatedCameraConfig(simulation, w, h));
@@ -90,10 +90,9 @@ TEST(TableAccuracy, PreciseMappingFollowsTheLens) {
     }
 }
 
-// The synthetic camera of the program's own tests: a barrel lens and a tilted view.
-TEST(TableAccuracy, PerfectCalibrationOfTheSyntheticCamera) {
-    SimulationSettings simulation;
-    simulation.camera = true;
+// The simulated camera of the tests: a barrel lens and a tilted view.
+TEST(TableAccuracy, PerfectCalibrationOfTheSimulatedCamera) {
+    sim::CameraView simulation;
     simulation.k1 = -0.05;
     simulation.tilt = 0.1;
     const MappingAccuracy a = Measure(SimulatedCameraConfig(simulation, 1024, 768));

@@ -29,7 +29,7 @@ struct RunResult {
 // Runs the procedure until it builds the table: the user sees what the procedure paints, the
 // camera renders the user's pen, the frames are turned once the procedure asked for "Flip" 1,
 // and the projection-method dialog's timer restarts the run two seconds after a repair.
-RunResult CalibrateWith(test::CalibrationRig& rig, const SimulationSettings& simulation) {
+RunResult CalibrateWith(test::CalibrationRig& rig, const sim::CameraView& simulation) {
     sim::TargetWatch watch;
     sim::CalibratingUser user(watch);
     sim::CameraScene scene(sim::SimulatedView(simulation, 1024, 768), sim::SceneOptions{});
@@ -67,7 +67,7 @@ RunResult CalibrateWith(test::CalibrationRig& rig, const SimulationSettings& sim
 
 // The thirteen measured points lie where the upright picture shows the target crosses: the
 // refinement truncates, so it names the pixel holding the spot's middle or the one before.
-void ExpectPointsAtTheCrosses(const CalibrationGrid& measured, SimulationSettings simulation) {
+void ExpectPointsAtTheCrosses(const CalibrationGrid& measured, sim::CameraView simulation) {
     simulation.upsideDown = false;
     const sim::CameraModel model(sim::SimulatedCameraConfig(simulation, 1024, 768));
     const TargetGeometry g{16, 10, 10, 1024, 768};
@@ -85,9 +85,8 @@ void ExpectPointsAtTheCrosses(const CalibrationGrid& measured, SimulationSetting
                    "inner");
 }
 
-SimulationSettings Camera(bool upsideDown) {
-    SimulationSettings s;
-    s.camera = true;
+sim::CameraView Camera(bool upsideDown) {
+    sim::CameraView s;
     s.k1 = -0.05;
     s.tilt = 0.1;
     s.upsideDown = upsideDown;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The per-user installer under Wine: a silent install puts the program, its data and an
 # uninstaller under the user's local application data with a Start-menu entry and an
-# uninstall key; the installed program starts (with the synthetic camera), answers and ends
+# uninstall key; the installed program starts (with a virtual webcam), answers and ends
 # through "/q"; a silent uninstall takes all of it away again.
 # Usage: installer.sh SETUP_EXE WINE_RUN_SH PROCESS_SAMPLE_EXE
 #        (inside a Wine session: DISPLAY and WINEPREFIX set)
@@ -81,9 +81,11 @@ check "a reinstall keeps the user's Setting.ini" grep -q "Calibration 1-x=77" "$
 timeout 20 "$wine_run" "$dir/halvertone.exe" /Q
 check "the installed program started with /Q ends with status 0" test $? -eq 0
 
-# The installed program with the synthetic camera: it starts, its main window appears, and a
+# The installed program with a virtual webcam: it starts, its main window appears, and a
 # second start with "/q" asks it to exit; the confirmation is answered with Yes.
-printf '[SETTING]\r\nPID=\r\nVID=\r\n[SIMULATION]\r\nCamera=1\r\n' >"$dir/Setting.ini"
+webcam=(bash "$(dirname "$0")/../../scripts/virtual-webcam.sh" "$(dirname "$wine_run")")
+check "a virtual webcam is plugged in" "${webcam[@]}" plug "Installer Camera" 1d6b 0490
+printf '[SETTING]\r\nPID=0490\r\nVID=1d6b\r\n' >"$dir/Setting.ini"
 "$wine_run" "$dir/halvertone.exe" >/dev/null 2>&1 &
 program=$!
 answers() { "$wine_run" "$sampler" halvertone.exe Halvertone 2>/dev/null | grep -q '"answered":true'; }
@@ -103,6 +105,7 @@ else
     status=$?
 fi
 check "the installed program ended with status 0 ($status)" test "$status" -eq 0
+"${webcam[@]}" unplug "Installer Camera" >/dev/null
 
 "$wine_run" "$dir/Uninstall.exe" /S
 # The uninstaller runs from a copy of itself in the temporary folder and returns at once.

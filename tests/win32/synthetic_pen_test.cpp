@@ -35,7 +35,7 @@ LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 TEST(SyntheticPen, MovesTheRealCursorAndClicksAWindow) {
     const int32_t w = GetSystemMetrics(SM_CXSCREEN);
     const int32_t h = GetSystemMetrics(SM_CYSCREEN);
-    SimulationSettings simulation;
+    sim::CameraView simulation;
     simulation.k1 = -0.05;
     testing::PluggedWebcam camera("Virtual Pen Camera", "1d6b", "0402",
                                   "K1=-0.05\nPenScript=pen.txt\n");

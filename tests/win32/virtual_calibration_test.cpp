@@ -55,9 +55,8 @@ class CalibrationCamera : public PluggedWebcam {
     }
 };
 
-SimulationSettings Simulation(bool upsideDown) {
-    SimulationSettings s;
-    s.camera = true;
+sim::CameraView Simulation(bool upsideDown) {
+    sim::CameraView s;
     s.k1 = kK1;
     s.tilt = kTilt;
     s.upsideDown = upsideDown;
@@ -140,7 +139,7 @@ std::optional<PixelPoint> Entry(const ScreenMapping& mapping, int32_t x, int32_t
 // table built from the saved settings, as the program builds it at start-up, and in the table
 // of a flawless run.
 Accuracy MeasureSavedTable(const Settings& saved, const Settings& perfect,
-                           const SimulationSettings& simulation, bool framesTurned) {
+                           const sim::CameraView& simulation, bool framesTurned) {
     const int32_t w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     const auto table = TableFrom(saved);
     const auto flawless = TableFrom(perfect);
@@ -184,7 +183,7 @@ Accuracy MeasureSavedTable(const Settings& saved, const Settings& perfect,
 
 // What a flawless run would have saved for this camera: the thirteen target crosses as the
 // (upright or turned back) picture shows them, derived and extended like the program does.
-Settings PerfectlySaved(const SimulationSettings& simulation) {
+Settings PerfectlySaved(const sim::CameraView& simulation) {
     const int32_t w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     IniTextStore file(std::string("[SETTING]\r\n"));
     EXPECT_TRUE(sim::StorePerfectCalibration(file, simulation, TargetGeometry{16, 10, 10, w, h}));
@@ -195,8 +194,7 @@ Settings PerfectlySaved(const SimulationSettings& simulation) {
 
 // The thirteen points (after the same extension of the outer ring) lie within two camera
 // pixels of where a flawless run puts them, each in its own place of the lattice.
-void ExpectMeasuredPointsNearTheCrosses(const Settings& saved,
-                                        const SimulationSettings& simulation) {
+void ExpectMeasuredPointsNearTheCrosses(const Settings& saved, const sim::CameraView& simulation) {
     const Settings perfect = PerfectlySaved(simulation);
     for (int r = 0; r < 5; ++r) {
         for (int c = 0; c < 5; ++c) {

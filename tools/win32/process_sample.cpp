@@ -17,6 +17,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "tools/win32/handle_table.h"
+
 namespace {
 
 constexpr UINT kAnswerLimitMs = 5000;
@@ -33,37 +35,6 @@ DWORD FindProcess(const char* image) {
     }
     CloseHandle(snapshot);
     return found;
-}
-
-// The process's entries in the system's handle table. Wine answers GetProcessHandleCount for
-// another process with 0 but keeps this table; -1 when the table cannot be read.
-long HandlesInSystemTable(DWORD pid) {
-    using Query = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
-    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    auto query = ntdll ? reinterpret_cast<Query>(reinterpret_cast<void*>(
-                             GetProcAddress(ntdll, "NtQuerySystemInformation")))
-                       : nullptr;
-    if (!query) return -1;
-    constexpr LONG kLengthMismatch = static_cast<LONG>(0xC0000004);
-    std::vector<unsigned char> buffer(1 << 20);
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        ULONG needed = 0;
-        const LONG status = query(SystemHandleInformation, buffer.data(),
-                                  static_cast<ULONG>(buffer.size()), &needed);
-        if (status == kLengthMismatch) {
-            buffer.resize(std::max<size_t>(buffer.size() * 2, needed + 65536));
-            continue;
-        }
-        if (status < 0) return -1;
-        const auto* table = reinterpret_cast<const SYSTEM_HANDLE_INFORMATION*>(buffer.data());
-        const size_t room = (buffer.size() - offsetof(SYSTEM_HANDLE_INFORMATION, Handle)) /
-                            sizeof(SYSTEM_HANDLE_ENTRY);
-        long count = 0;
-        for (size_t i = 0; i < table->Count && i < room; ++i)
-            if (table->Handle[i].OwnerPid == pid) ++count;
-        return count;
-    }
-    return -1;
 }
 
 struct WindowQuery {
@@ -146,7 +117,7 @@ int main(int argc, char** argv) {
         static_cast<unsigned long>(pid), static_cast<unsigned long long>(memory.PrivateUsage),
         static_cast<unsigned long long>(memory.WorkingSetSize),
         static_cast<unsigned long long>(memory.PagefileUsage), static_cast<unsigned long>(handles),
-        HandlesInSystemTable(pid), static_cast<unsigned long>(gdiObjects),
+        halvertone::HandlesInSystemTable(pid), static_cast<unsigned long>(gdiObjects),
         static_cast<unsigned long>(userObjects), query.found != nullptr ? "true" : "false",
         answered ? "true" : "false", answerMs);
     return 0;

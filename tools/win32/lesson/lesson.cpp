@@ -11,7 +11,6 @@
 #include "platform/ini_file_store.h"
 #include "platform/sim/perfect_calibration.h"
 #include "shell/settings_loader.h"
-#include "shell/simulation_settings.h"
 #include "tools/win32/lesson/ink_check.h"
 #include "tools/win32/virtual_webcam/webcam_config.h"
 
@@ -178,12 +177,8 @@ bool Lesson::StoreFirstCalibration(int w, int h) {
     // The view of the virtual webcam the lesson plugged in.
     const webcam::WebcamConfig camera =
         webcam::LoadWebcamConfig(paths_.outputDirectory + kWebcamConfig);
-    SimulationSettings view;
-    view.k1 = camera.k1;
-    view.tilt = camera.tilt;
-    view.upsideDown = camera.upsideDown;
     return sim::StorePerfectCalibration(
-        file, view,
+        file, camera.view,
         TargetGeometry{s.calibrationSize, s.calibrationShiftX, s.calibrationShiftY, w, h});
 }
 

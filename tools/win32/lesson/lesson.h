@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/win32/screen_shot.h"
-#include "shell/win32/live_pen.h"
+#include "tools/win32/virtual_webcam/live_pen.h"
 #include "tools/win32/lesson/lesson_windows.h"
 #include "tools/win32/lesson/menu_reader.h"
 #include "tools/win32/lesson/virtual_user.h"

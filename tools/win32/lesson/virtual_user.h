@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "shell/win32/live_pen.h"
+#include "tools/win32/virtual_webcam/live_pen.h"
 
 namespace halvertone::lesson {
 

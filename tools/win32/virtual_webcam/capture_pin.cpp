@@ -1,8 +1,10 @@
 #include "tools/win32/virtual_webcam/capture_pin.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 
+#include "tools/win32/performance_micros.h"
 #include "tools/win32/virtual_webcam/enumerators.h"
 #include "tools/win32/virtual_webcam/webcam_filter.h"
 #include "tools/win32/virtual_webcam/webcam_picture.h"
@@ -302,7 +304,7 @@ void CapturePin::Deactivate() {
     streamer.join();
 }
 
-HRESULT CapturePin::DeliverOne(WebcamPicture& picture, uint64_t ms) {
+HRESULT CapturePin::DeliverOne(WebcamPicture& picture, uint64_t ms, FILE* frameLog) {
     const std::vector<uint8_t>& image = picture.At(ms);
     ComPtr<IMediaSample> sample;
     HRESULT hr = allocator_->GetBuffer(sample.ReleaseAndGetAddressOf(), nullptr, nullptr, 0);
@@ -319,6 +321,11 @@ HRESULT CapturePin::DeliverOne(WebcamPicture& picture, uint64_t ms) {
         REFERENCE_TIME start = *now, end = *now + FramePeriod(filter_.Config().frameRate);
         sample->SetTime(&start, &end);
     }
+    if (frameLog) {
+        const sim::PenSample& pen = picture.LastPen();
+        std::fprintf(frameLog, "%lld %d %.1f %.1f\n", PerformanceMicroseconds(), pen.down ? 1 : 0,
+                     pen.x, pen.y);
+    }
     return input_->Receive(sample.Get());
 }
 
@@ -326,6 +333,8 @@ void CapturePin::Stream() {
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     const WebcamConfig& config = filter_.Config();
     WebcamPicture picture(config, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    // Appended to, since a rebuilt graph streams again into the same log.
+    FILE* frameLog = config.frameLog.empty() ? nullptr : std::fopen(config.frameLog.c_str(), "a");
     using Clock = std::chrono::steady_clock;
     const auto period = std::chrono::microseconds(1'000'000 / std::max(config.frameRate, 1));
     const Clock::time_point begin = Clock::now();
@@ -339,8 +348,9 @@ void CapturePin::Stream() {
         if (Clock::now() > due + 2 * period) due = Clock::now() + period;
         if (!filter_.Running() || !filter_.PluggedIn()) continue;
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);
-        DeliverOne(picture, static_cast<uint64_t>(ms.count()));
+        DeliverOne(picture, static_cast<uint64_t>(ms.count()), frameLog);
     }
+    if (frameLog) std::fclose(frameLog);
     CoUninitialize();
 }
 

@@ -4,6 +4,7 @@
 // allocator and, while the graph runs, delivers a frame every frame period from its own
 // streaming thread.
 #include <atomic>
+#include <cstdio>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -70,7 +71,8 @@ class CapturePin final : public IPin, public IAMStreamConfig, public IKsProperty
     HRESULT TryConnection(IPin* receiver, const AM_MEDIA_TYPE& mt);
     HRESULT NegotiateAllocator(IMemInputPin* input, const VideoFormat& format);
     void Stream();
-    HRESULT DeliverOne(WebcamPicture& picture, uint64_t ms);
+    // `frameLog` (may be null) receives the hand-over time and the pen of the frame.
+    HRESULT DeliverOne(WebcamPicture& picture, uint64_t ms, FILE* frameLog);
 
     WebcamFilter& filter_;
     mutable std::mutex mutex_;  // connection state

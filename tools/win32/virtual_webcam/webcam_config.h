@@ -8,12 +8,15 @@
 //   K1=-0.1  Tilt=0.1  UpsideDown=0        the view: lens distortion, keystone, mounting
 //   Lamp=1                                a lamp in view
 //   RegisterLog=turn.log                  extension-unit requests are noted there
+//   FrameLog=frames.log                   a line per frame handed on: "<us> <down> <x> <y>"
+//                                         (performance counter, the pen in screen pixels)
 //   TargetSize=16 TargetShiftX=10 TargetShiftY=10   the calibration targets the user looks for
 //                                         (the program's "Calibration Size"/"Shift X"/"Shift Y")
 // Missing or unreadable values give the defaults.
 #include <string>
 #include <vector>
 
+#include "platform/sim/simulated_view.h"
 #include "tools/win32/virtual_webcam/video_format.h"
 
 namespace halvertone::webcam {
@@ -23,11 +26,10 @@ struct WebcamConfig {
     int frameRate = 30;
     std::string penScript;  // full path; empty: the pen stays up
     bool livePen = false;
-    double k1 = 0;
-    double tilt = 0;
-    bool upsideDown = false;
+    sim::CameraView view;
     bool lamp = false;
     std::string registerLog;  // full path; empty: nothing noted
+    std::string frameLog;     // full path; empty: nothing noted
     int32_t targetSize = 16;
     int32_t targetShiftX = 10;
     int32_t targetShiftY = 10;

@@ -1,8 +1,8 @@
 #include "tools/win32/virtual_webcam/webcam_picture.h"
 
+#include "platform/sim/pen_script_text.h"
 #include "platform/sim/simulated_view.h"
-#include "shell/win32/live_pen.h"
-#include "shell/win32/simulated_camera.h"
+#include "tools/win32/virtual_webcam/live_pen.h"
 
 namespace halvertone::webcam {
 namespace {
@@ -12,13 +12,9 @@ namespace {
 constexpr uint64_t kLivePenRetryMs = 250;
 
 sim::CameraScene MakeScene(const WebcamConfig& config, int32_t screenWidth, int32_t screenHeight) {
-    SimulationSettings view;
-    view.k1 = config.k1;
-    view.tilt = config.tilt;
-    view.upsideDown = config.upsideDown;
     sim::SceneOptions options;
     if (config.lamp) options.lamp = sim::Lamp{};
-    return sim::CameraScene(sim::SimulatedView(view, screenWidth, screenHeight), options);
+    return sim::CameraScene(sim::SimulatedView(config.view, screenWidth, screenHeight), options);
 }
 
 }  // namespace
@@ -29,7 +25,7 @@ WebcamPicture::WebcamPicture(const WebcamConfig& config, int32_t screenWidth, in
       user_(targets_.Watch()),
       live_(config.livePen),
       scene_(MakeScene(config, screenWidth, screenHeight)) {
-    if (!config.penScript.empty()) script_ = LoadPenScript(config.penScript);
+    if (!config.penScript.empty()) script_ = sim::LoadPenScript(config.penScript);
 }
 
 WebcamPicture::~WebcamPicture() = default;

@@ -27,6 +27,8 @@ class WebcamPicture {
     // The 640 x 480 bottom-up BGR picture `ms` after streaming began; one exposure since the
     // previous call.
     const std::vector<uint8_t>& At(uint64_t ms);
+    // The pen of the last picture.
+    const sim::PenSample& LastPen() const { return before_; }
 
   private:
     sim::PenSample Pen(uint64_t ms);

@@ -1,4 +1,4 @@
-#include "shell/win32/live_pen.h"
+#include "tools/win32/virtual_webcam/live_pen.h"
 
 #include "platform/sim/live_pen_word.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The live virtual pen shared between a driving process (a scripted lesson, a soak) and the
-// synthetic camera: a small named file mapping holding one pen word. The driver creates it
+// virtual webcam: a small named file mapping holding one pen word. The driver creates it
 // before it starts the program; without it the live pen stays up.
 #include <windows.h>
 
