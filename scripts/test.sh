@@ -46,7 +46,7 @@ wine_session_start "$root/build/windows" 1024x768
 trap wine_session_stop EXIT
 ctest --preset windows
 
-# The real program for a while with the synthetic camera at 60 frames per second and a random
+# The real program for a while with a virtual webcam at 60 frames per second and a random
 # pen: no crash, no hang, handles flat, memory bounded (0 skips it).
 soak_seconds="${HALVERTONE_SOAK_SECONDS:-600}"
 if [ "$soak_seconds" -gt 0 ]; then

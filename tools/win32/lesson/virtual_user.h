@@ -1,6 +1,6 @@
 #pragma once
 // A person holding the pen: taps, holds and strokes at a human pace, through the live pen the
-// synthetic camera renders.
+// virtual webcam renders.
 #include <windows.h>
 
 #include <vector>
