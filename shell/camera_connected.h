@@ -1,5 +1,6 @@
 #pragma once
-// `CameraConnected`: 1 while the camera delivers (the capture graph runs). The Exit command saves the pen settings and tells the capture tool only then.
+// `CameraConnected`: 1 while the camera delivers (the capture graph runs). The Exit command saves
+// the pen settings and tells the capture tool only then.
 #include "shell/shared_value.h"
 
 namespace halvertone {
