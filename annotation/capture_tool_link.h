@@ -3,7 +3,7 @@
 // how it answers them.
 #include <cstdint>
 
-#include "shell/shared_value.h"
+#include "base/shared_value.h"
 
 namespace halvertone {
 

@@ -4,10 +4,10 @@
 // mouse emulation while the spot is over the toolbar.
 #include <cstdint>
 
+#include "base/settings.h"
 #include "calibration/screen_mapping.h"
 #include "capture/frame_ring.h"
 #include "platform/toolbar_view.h"
-#include "shell/settings.h"
 #include "tracking/dispatch_flags.h"
 #include "tracking/frame_lease.h"
 #include "tracking/mouse_output.h"

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "annotation/screen_draw_message.h"
-#include "shell/modal_ui.h"
+#include "base/modal_ui.h"
 
 namespace halvertone {
 

@@ -10,7 +10,7 @@
 #include "annotation/screen_context.h"
 #include "annotation/segment_buffer.h"
 #include "annotation/stroke_recorder.h"
-#include "shell/settings.h"
+#include "base/settings.h"
 
 namespace halvertone {
 

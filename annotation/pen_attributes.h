@@ -3,8 +3,8 @@
 // thread changes it while the pen worker draws, so each value is read in place when used.
 #include <cstdint>
 
+#include "base/shared_value.h"
 #include "platform/ink_canvas.h"
-#include "shell/shared_value.h"
 
 namespace halvertone {
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "annotation/pen_attributes.h"
-#include "shell/shared_value.h"
+#include "base/shared_value.h"
 
 namespace halvertone {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 

@@ -10,7 +10,7 @@
 #include "annotation/pen_attributes.h"
 #include "annotation/screen_context.h"
 #include "annotation/stroke_recorder.h"
-#include "shell/shared_value.h"
+#include "base/shared_value.h"
 #include "tracking/tool_handler.h"
 
 namespace halvertone {

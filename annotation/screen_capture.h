@@ -8,9 +8,9 @@
 
 #include "annotation/capture_file_rules.h"
 #include "annotation/toolbar_for_capture.h"
+#include "base/shared_value.h"
 #include "platform/clock.h"
 #include "platform/on_screen_keyboard.h"
-#include "shell/shared_value.h"
 
 namespace halvertone {
 

@@ -7,8 +7,8 @@
 #include <mutex>
 
 #include "annotation/stroke_list.h"
+#include "base/shared_value.h"
 #include "platform/ink_toolbar.h"
-#include "shell/shared_value.h"
 
 namespace halvertone {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <variant>
 
-#include "annotation/eraser_side.h"
+#include "base/eraser_side.h"
 
 namespace halvertone {
 namespace {

@@ -4,10 +4,10 @@
 // snapshot back over what the strokes before them drew; later strokes paint over again.
 #include "annotation/screen_context.h"
 #include "annotation/stroke_list.h"
+#include "base/shared_value.h"
 #include "platform/clock.h"
 #include "platform/ink_canvas.h"
 #include "platform/ink_toolbar.h"
-#include "shell/shared_value.h"
 
 namespace halvertone {
 

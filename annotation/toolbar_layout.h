@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "annotation/toolbar_icons.h"
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 

@@ -6,9 +6,9 @@
 #include <array>
 #include <cstdint>
 
-#include "calibration/calibration_grid.h"
+#include "base/calibration_grid.h"
+#include "base/pixel_rect.h"
 #include "calibration/camera_to_screen_table.h"
-#include "calibration/pixel_rect.h"
 
 namespace halvertone {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 #include "capture/camera_frame.h"
 
 namespace halvertone {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "base/screen_metrics.h"
+#include "base/settings.h"
 #include "calibration/target_painter.h"
 #include "calibration/text_lookup.h"
 #include "calibration/tool_dispatch.h"
@@ -14,8 +16,6 @@
 #include "platform/dialog_view.h"
 #include "platform/profile_store.h"
 #include "platform/screen_repainter.h"
-#include "shell/screen_metrics.h"
-#include "shell/settings.h"
 
 namespace halvertone {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "calibration/calibration_grid.h"
-#include "calibration/measured_points.h"
+#include "base/calibration_grid.h"
+#include "base/measured_points.h"
 #include "platform/profile_store.h"
 
 namespace halvertone {

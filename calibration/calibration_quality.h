@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "calibration/measured_points.h"
+#include "base/measured_points.h"
 #include "calibration/target_layout.h"
 
 namespace halvertone {

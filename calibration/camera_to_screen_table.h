@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 #include "capture/camera_frame.h"
 
 namespace halvertone {
@@ -12,7 +12,7 @@ namespace halvertone {
 inline constexpr int32_t kUnknown = -1;
 
 class CameraToScreenTable {
-public:
+  public:
     static constexpr size_t kEntries = size_t{kFrameWidth} * kFrameHeight;
 
     static constexpr size_t Index(int32_t x, int32_t y) {
@@ -27,7 +27,7 @@ public:
     const std::array<PixelPoint, kEntries>& Entries() const { return entries_; }
     std::array<PixelPoint, kEntries>& Entries() { return entries_; }
 
-private:
+  private:
     std::array<PixelPoint, kEntries> entries_{};  // zero in a fresh process
 };
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "base/screen_metrics.h"
 #include "calibration/table_builder.h"
-#include "shell/screen_metrics.h"
 
 namespace halvertone {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "calibration/calibration_grid.h"
+#include "base/calibration_grid.h"
 #include "calibration/int32_math.h"
 
 namespace halvertone {

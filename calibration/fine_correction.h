@@ -4,8 +4,8 @@
 // camera sees the screen.
 #include <cstdint>
 
+#include "base/pixel_rect.h"
 #include "calibration/camera_to_screen_table.h"
-#include "calibration/pixel_rect.h"
 
 namespace halvertone {
 

@@ -6,10 +6,10 @@
 #include <array>
 #include <cstdint>
 
-#include "calibration/calibration_grid.h"
+#include "base/calibration_grid.h"
+#include "base/pixel_rect.h"
 #include "calibration/int32_math.h"
 #include "calibration/lattice_lines.h"
-#include "calibration/pixel_rect.h"
 
 namespace halvertone {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The twelve lattice points that are not measured, each the crossing of a lattice row line with
 // a lattice column line through measured points.
-#include "calibration/calibration_grid.h"
-#include "calibration/pixel_rect.h"
+#include "base/calibration_grid.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 

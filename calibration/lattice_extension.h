@@ -1,7 +1,7 @@
 #pragma once
 // After a calibration the outer ring of the lattice is pushed out from the outer targets'
 // centres to the screen's edges, so that the table covers the whole screen.
-#include "calibration/calibration_grid.h"
+#include "base/calibration_grid.h"
 #include "calibration/target_layout.h"
 
 namespace halvertone {

@@ -4,8 +4,8 @@
 // strips over the frame's full height.
 #include <cstdint>
 
-#include "calibration/calibration_grid.h"
-#include "calibration/pixel_rect.h"
+#include "base/calibration_grid.h"
+#include "base/pixel_rect.h"
 #include "calibration/polygon_region.h"
 
 namespace halvertone {
@@ -19,7 +19,7 @@ enum OutsideClass : int32_t {
 };
 
 class OutsideZones {
-public:
+  public:
     // Only built for an upright camera view; otherwise the previous zones stay.
     void Build(const CalibrationGrid& grid);
     void Clear() { *this = OutsideZones{}; }
@@ -33,7 +33,7 @@ public:
     const PixelRect& LeftStrip() const { return left_; }
     const PixelRect& RightStrip() const { return right_; }
 
-private:
+  private:
     bool built_ = false;
     PolygonRegion top_;
     PolygonRegion bottom_;

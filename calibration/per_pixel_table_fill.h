@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <span>
 
+#include "base/pixel_rect.h"
 #include "calibration/border_fill.h"
 #include "calibration/camera_to_screen_table.h"
 #include "calibration/cell_assignment.h"
-#include "calibration/pixel_rect.h"
 
 namespace halvertone {
 

@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 
@@ -20,7 +20,7 @@ struct PixelSpan {
 };
 
 class PolygonRegion {
-public:
+  public:
     // Rows outside this band are never inside (GDI limits coordinates far beyond the frame;
     // the program only asks about camera pixels and their near surroundings).
     static constexpr int32_t kMinRow = -4096;
@@ -37,7 +37,7 @@ public:
     // Inside spans of row y, left to right, non-overlapping.
     std::span<const PixelSpan> RowSpans(int32_t y) const;
 
-private:
+  private:
     int32_t firstRow_ = 0;
     std::vector<uint32_t> rowStart_;  // rows + 1 offsets into spans_
     std::vector<PixelSpan> spans_;

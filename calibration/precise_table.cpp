@@ -4,7 +4,7 @@
 #include <cmath>
 #include <memory>
 
-#include "calibration/calibration_grid.h"
+#include "base/calibration_grid.h"
 
 namespace halvertone {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "base/measured_points.h"
 #include "calibration/camera_fit.h"
 #include "calibration/camera_to_screen_table.h"
-#include "calibration/measured_points.h"
 #include "calibration/polygon_region.h"
 #include "calibration/target_layout.h"
 

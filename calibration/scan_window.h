@@ -4,7 +4,7 @@
 // down (screen-pixel settings used as camera-pixel counts), kept within the frame.
 #include <cstdint>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <optional>
 
+#include "base/pixel_rect.h"
 #include "calibration/camera_to_screen_table.h"
 #include "calibration/outside_zones.h"
-#include "calibration/pixel_rect.h"
 #include "calibration/polygon_region.h"
 
 namespace halvertone {

@@ -13,7 +13,7 @@
 #include "calibration/per_pixel_table_fill.h"
 #include "calibration/precise_table.h"
 #include "calibration/scan_window.h"
-#include "shell/program_log.h"
+#include "platform/program_log.h"
 
 namespace halvertone {
 

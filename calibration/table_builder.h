@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/screen_metrics.h"
+#include "base/settings.h"
 #include "calibration/calibration_file.h"
 #include "calibration/camera_fit.h"
 #include "calibration/screen_mapping.h"
 #include "calibration/target_layout.h"
-#include "shell/screen_metrics.h"
-#include "shell/settings.h"
 
 namespace halvertone {
 

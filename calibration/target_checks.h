@@ -4,8 +4,8 @@
 // already measured, and each inner target well inside its quadrant.
 #include <cstdint>
 
-#include "calibration/calibration_grid.h"
-#include "calibration/pixel_rect.h"
+#include "base/calibration_grid.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 

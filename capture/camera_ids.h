@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/settings.h"
+#include "base/settings.h"
 
 namespace halvertone {
 

@@ -11,19 +11,24 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
 
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 
-# Program entry points are kept out of the library so tests can link it.
-set(win32_lib_sources ${win32_sources})
-list(FILTER win32_lib_sources EXCLUDE REGEX "/win32/program/")
-if(win32_lib_sources)
-    set(_win32_scope PUBLIC)
-    add_library(halvertone_win32 STATIC ${win32_lib_sources})
-    target_compile_options(halvertone_win32 PRIVATE ${HALVERTONE_WARNINGS})
-else()
-    set(_win32_scope INTERFACE)
-    add_library(halvertone_win32 INTERFACE)
-endif()
-target_link_libraries(halvertone_win32 ${_win32_scope} halvertone_core
-    gdiplus gdi32 user32 shell32 comdlg32 comctl32 ole32 oleaut32 uuid strmiids advapi32 winmm)
+# The Windows side of each floor is a library of its own on top of that floor and of the
+# Windows side of the floors below. Program entry points are kept out so tests can link it.
+set(win32_below halvertone_base)
+foreach(floor IN LISTS HALVERTONE_FLOORS)
+    set(sources ${win32_sources_${floor}})
+    list(FILTER sources EXCLUDE REGEX "/win32/program/")
+    if(NOT sources)
+        continue()
+    endif()
+    add_library(halvertone_${floor}_win32 STATIC ${sources})
+    target_compile_options(halvertone_${floor}_win32 PRIVATE ${HALVERTONE_WARNINGS})
+    target_link_libraries(halvertone_${floor}_win32 PUBLIC halvertone_${floor} ${win32_below}
+        gdiplus gdi32 user32 shell32 comdlg32 comctl32 ole32 oleaut32 uuid strmiids advapi32 winmm)
+    set(win32_below halvertone_${floor}_win32)
+endforeach()
+# Everything the program runs on, for the program, its tests and tools.
+add_library(halvertone_win32 INTERFACE)
+target_link_libraries(halvertone_win32 INTERFACE ${win32_below} halvertone_core)
 
 # Output layout: everything a user runs lands in one program directory.
 set(HALVERTONE_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)

@@ -3,7 +3,7 @@
 // version acceptance.
 #include <array>
 
-#include "shell/win32/kit_interface.h"
+#include "platform/win32/kit_interface.h"
 
 namespace halvertone::kits {
 

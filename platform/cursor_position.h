@@ -1,6 +1,6 @@
 #pragma once
 // The cursor-position port: where the system cursor is, in screen pixels.
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 

@@ -7,7 +7,7 @@
 // and destroyed at the end of each eraser stroke; everything is called from one thread.
 #include <cstdint>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 

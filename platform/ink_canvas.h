@@ -11,7 +11,7 @@
 #include <memory>
 #include <span>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 

@@ -4,7 +4,7 @@
 // every value safe to read concurrently.
 #include <cstdint>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 

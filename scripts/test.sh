@@ -7,6 +7,7 @@ root=$(pwd)
 
 scripts/setup-deps.sh
 scripts/check-headers.sh
+scripts/check-direction.sh
 
 jobs=$(nproc)
 

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "shell/setting_keys.h"
+#include "base/setting_keys.h"
 #include "shell/text_table.h"
 
 namespace halvertone {

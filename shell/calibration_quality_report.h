@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "base/screen_metrics.h"
+#include "base/settings.h"
 #include "calibration/calibration_quality.h"
 #include "platform/profile_store.h"
-#include "shell/screen_metrics.h"
-#include "shell/settings.h"
 
 namespace halvertone {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/settings.h"
+#include "base/settings.h"
 
 namespace halvertone {
 

@@ -4,7 +4,7 @@
 // as they were.
 #include <cstdint>
 
-#include "shell/settings.h"
+#include "base/settings.h"
 
 namespace halvertone {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/setting_keys.h"
+#include "base/setting_keys.h"
 
 namespace halvertone {
 

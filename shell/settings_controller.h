@@ -4,8 +4,8 @@
 // the spot threshold preset and the operation mode.
 #include <cstdint>
 
+#include "base/settings.h"
 #include "shell/pen_settings.h"
-#include "shell/settings.h"
 #include "shell/settings_load.h"
 
 namespace halvertone {

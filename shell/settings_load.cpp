@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "base/setting_keys.h"
 #include "shell/camera_ids.h"
 #include "shell/pen_button_mode.h"
-#include "shell/setting_keys.h"
 
 namespace halvertone {
 namespace {

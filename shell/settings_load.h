@@ -1,8 +1,8 @@
 #pragma once
 // The settings load: every key from "Setting.ini" section "SETTING" when that file was found
 // at start-up, otherwise from the registry key "Software\Tarnwick" of the current user.
+#include "base/settings.h"
 #include "platform/profile_store.h"
-#include "shell/settings.h"
 #include "shell/settings_registry.h"
 
 namespace halvertone {

@@ -4,8 +4,8 @@
 // default.
 #include <string>
 
+#include "base/settings.h"
 #include "platform/profile_files.h"
-#include "shell/settings.h"
 
 namespace halvertone {
 

@@ -12,10 +12,10 @@
 #include "annotation/screen_context.h"
 #include "annotation/stroke_recorder.h"
 #include "annotation/stroke_redraw.h"
+#include "base/settings.h"
 #include "platform/sim/sim_ink_canvas.h"
 #include "platform/sim/sim_ink_toolbar.h"
 #include "platform/sim/virtual_clock.h"
-#include "shell/settings.h"
 
 namespace halvertone::testing {
 

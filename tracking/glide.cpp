@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "shell/float_to_int.h"
+#include "base/float_to_int.h"
 
 namespace halvertone {
 namespace {

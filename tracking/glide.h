@@ -4,7 +4,7 @@
 // programs see a drag-free approach; the end point corrects the last step's overshoot.
 #include <cstdint>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 #include "tracking/mouse_output.h"
 
 namespace halvertone {

@@ -5,11 +5,11 @@
 // also the hand-over mode of the pen and eraser tools while the spot is over the toolbar.
 #include <cstdint>
 
+#include "base/settings.h"
 #include "calibration/screen_mapping.h"
 #include "capture/frame_ring.h"
 #include "platform/toolbar_view.h"
 #include "platform/window_timer.h"
-#include "shell/settings.h"
 #include "tracking/dispatch_flags.h"
 #include "tracking/mouse_output.h"
 #include "tracking/tool_handler.h"

@@ -3,11 +3,11 @@
 // for normalised coordinates, and the clock for the pauses between events.
 #include <cstdint>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
+#include "base/screen_metrics.h"
 #include "platform/clock.h"
 #include "platform/cursor_position.h"
 #include "platform/input_sink.h"
-#include "shell/screen_metrics.h"
 
 namespace halvertone {
 

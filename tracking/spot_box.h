@@ -2,7 +2,7 @@
 // The refined bounding box of the light spot; its centre is the spot position.
 #include <cstdint>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 #include "capture/camera_frame.h"
 #include "tracking/spot_box.h"
 

@@ -6,11 +6,11 @@
 // mutex, which keeps the short overlap of a hand-over from touching the shared state twice.
 #include <functional>
 
+#include "base/settings.h"
 #include "capture/frame_ring.h"
 #include "platform/lockable.h"
 #include "platform/thread_starter.h"
 #include "platform/toolbar_view.h"
-#include "shell/settings.h"
 #include "tracking/calibration_run.h"
 #include "tracking/check_environment.h"
 #include "tracking/dispatch_flags.h"

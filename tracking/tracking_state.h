@@ -4,9 +4,9 @@
 // on the interface thread (hold timer, tool starts, display change), so they are atomic.
 #include <cstdint>
 
+#include "base/pixel_rect.h"
+#include "base/shared_value.h"
 #include "calibration/outside_zones.h"
-#include "calibration/pixel_rect.h"
-#include "shell/shared_value.h"
 
 namespace halvertone {
 

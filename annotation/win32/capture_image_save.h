@@ -6,7 +6,7 @@
 #include <string>
 
 #include "annotation/capture_file_rules.h"
-#include "shell/win32/kit_interface.h"
+#include "platform/win32/kit_interface.h"
 
 namespace halvertone {
 

@@ -1,10 +1,10 @@
 #include "annotation/win32/draw_toolbar_dlg.h"
 
 #include "annotation/screen_draw_message.h"
+#include "base/camera_connected.h"
+#include "base/modal_ui.h"
 #include "calibration/win32/check_environment_window.h"
 #include "platform/win32/private_profile_store.h"
-#include "shell/camera_connected.h"
-#include "shell/modal_ui.h"
 
 namespace halvertone {
 namespace {

@@ -1,8 +1,8 @@
 // The toolbar's timers: it stays on top, watches that camera frames arrive, and reconnects
 // the camera when they stop.
 #include "annotation/win32/draw_toolbar_dlg.h"
-#include "shell/camera_connected.h"
-#include "shell/modal_ui.h"
+#include "base/camera_connected.h"
+#include "base/modal_ui.h"
 
 namespace halvertone {
 namespace {

@@ -7,9 +7,9 @@
 #include "annotation/tool_selection.h"
 #include "annotation/toolbar_side_command.h"
 #include "annotation/win32/draw_toolbar_dlg.h"
+#include "base/modal_ui.h"
+#include "base/setting_keys.h"
 #include "platform/win32/module_path.h"
-#include "shell/modal_ui.h"
-#include "shell/setting_keys.h"
 
 namespace halvertone {
 namespace {

@@ -8,8 +8,8 @@
 #include "annotation/pen_menu_choices.h"
 #include "annotation/win32/line_width_dialog.h"
 #include "annotation/win32/system_colour_dialog.h"
+#include "base/shared_value.h"
 #include "calibration/text_lookup.h"
-#include "shell/shared_value.h"
 
 namespace halvertone {
 

@@ -7,10 +7,10 @@
 #include "annotation/screen_capture.h"
 #include "annotation/screen_draw_message.h"
 #include "annotation/win32/capture_image_save.h"
+#include "base/modal_ui.h"
 #include "platform/win32/capture_display.h"
 #include "platform/win32/desktop_repainter.h"
 #include "platform/win32/system_on_screen_keyboard.h"
-#include "shell/modal_ui.h"
 
 namespace halvertone {
 namespace {

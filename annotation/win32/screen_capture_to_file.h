@@ -8,11 +8,11 @@
 #include <functional>
 
 #include "annotation/toolbar_for_capture.h"
+#include "base/shared_value.h"
 #include "calibration/text_lookup.h"
 #include "platform/clock.h"
 #include "platform/on_screen_keyboard.h"
-#include "shell/shared_value.h"
-#include "shell/win32/kit_interface.h"
+#include "platform/win32/kit_interface.h"
 
 namespace halvertone {
 

@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-#include "calibration/calibration_grid.h"
+#include "base/calibration_grid.h"
 #include "calibration/target_layout.h"
 #include "platform/sim/homography.h"
 #include "platform/sim/point2.h"

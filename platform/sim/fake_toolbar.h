@@ -7,9 +7,9 @@
 #include <mutex>
 #include <vector>
 
+#include "base/shared_value.h"
 #include "platform/tool_mode.h"
 #include "platform/toolbar_view.h"
-#include "shell/shared_value.h"
 
 namespace halvertone::sim {
 

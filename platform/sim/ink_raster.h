@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 #include "platform/ink_canvas.h"
 #include "platform/sim/pixel_image.h"
 

@@ -6,10 +6,10 @@
 #include <mutex>
 #include <vector>
 
+#include "base/screen_metrics.h"
 #include "platform/clock.h"
 #include "platform/input_sink.h"
 #include "platform/sim/sim_cursor.h"
-#include "shell/screen_metrics.h"
 
 namespace halvertone::sim {
 

@@ -1,6 +1,6 @@
 #pragma once
 // A point with fractional coordinates, in screen or camera pixels.
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone::sim {
 

@@ -1,7 +1,7 @@
 #include "platform/sim/recording_eraser_window.h"
 
-#include "annotation/eraser_side.h"
-#include "shell/modal_ui.h"
+#include "base/eraser_side.h"
+#include "base/modal_ui.h"
 
 namespace halvertone::sim {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/modal_ui.h"
 #include "platform/capture_tool_window.h"
 #include "platform/clock.h"
-#include "shell/modal_ui.h"
 
 namespace halvertone::sim {
 

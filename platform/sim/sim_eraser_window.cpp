@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "annotation/eraser_side.h"
+#include "base/eraser_side.h"
 
 namespace halvertone::sim {
 namespace {

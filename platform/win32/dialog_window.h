@@ -12,8 +12,8 @@
 #include <mutex>
 #include <string>
 
+#include "base/shared_value.h"
 #include "platform/dialog_view.h"
-#include "shell/shared_value.h"
 
 namespace halvertone {
 

@@ -3,9 +3,9 @@
 // contexts over copies of the display.
 #include <memory>
 
+#include "base/screen_metrics.h"
 #include "platform/ink_canvas.h"
 #include "platform/win32/stroke_kit_calls.h"
-#include "shell/screen_metrics.h"
 
 namespace halvertone::win32 {
 

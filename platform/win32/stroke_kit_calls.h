@@ -7,7 +7,7 @@
 // smoothing; the segment's end point is then left as it is.
 #include <windows.h>
 
-#include "shell/win32/kit_interface.h"
+#include "platform/win32/kit_interface.h"
 
 namespace halvertone::win32 {
 

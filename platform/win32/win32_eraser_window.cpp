@@ -1,6 +1,6 @@
 #include "platform/win32/win32_eraser_window.h"
 
-#include "annotation/eraser_side.h"
+#include "base/eraser_side.h"
 
 namespace halvertone::win32 {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <thread>
 
+#include "platform/program_log.h"
 #include "shell/calibration_quality_report.h"
-#include "shell/program_log.h"
 #include "shell/text_table.h"
 
 namespace halvertone {

@@ -1,8 +1,8 @@
 #pragma once
 // After a calibration: grade it, keep the figure in "Setting.ini", log it and tell the user.
+#include "base/screen_metrics.h"
+#include "base/settings.h"
 #include "platform/profile_store.h"
-#include "shell/screen_metrics.h"
-#include "shell/settings.h"
 
 namespace halvertone {
 

@@ -4,6 +4,8 @@
 #include <ole2.h>
 
 #include "annotation/screen_draw_message.h"
+#include "base/camera_connected.h"
+#include "base/modal_ui.h"
 #include "calibration/display_change.h"
 #include "calibration/table_builder.h"
 #include "calibration/text_lookup.h"
@@ -12,11 +14,9 @@
 #include "capture/camera_image_turn.h"
 #include "capture/win32/grabber_callback.h"
 #include "capture/win32/ks_register_bridge.h"
+#include "platform/program_log.h"
 #include "platform/win32/module_path.h"
-#include "shell/camera_connected.h"
 #include "shell/language_choice.h"
-#include "shell/modal_ui.h"
-#include "shell/program_log.h"
 #include "shell/program_paths.h"
 #include "shell/quit_switch.h"
 #include "shell/text_table.h"

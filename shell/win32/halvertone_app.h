@@ -10,8 +10,10 @@
 #include <string>
 
 #include "annotation/win32/draw_toolbar_dlg.h"
+#include "base/pixel_rect.h"
+#include "base/screen_metrics.h"
+#include "base/settings.h"
 #include "calibration/calibration_procedure.h"
-#include "calibration/pixel_rect.h"
 #include "calibration/screen_mapping.h"
 #include "calibration/win32/projection_method_window.h"
 #include "calibration/win32/screen_target_painter.h"
@@ -19,8 +21,6 @@
 #include "platform/win32/message_beeper.h"
 #include "platform/win32/private_profile_store.h"
 #include "platform/win32/win32_message_box.h"
-#include "shell/screen_metrics.h"
-#include "shell/settings.h"
 #include "shell/settings_controller.h"
 #include "shell/win32/automation_server.h"
 #include "shell/win32/halvertone_dlg.h"

@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <mutex>
 
+#include "base/camera_connected.h"
+#include "base/modal_ui.h"
 #include "calibration/table_builder.h"
 #include "capture/camera_ids.h"
 #include "capture/camera_rebuild.h"
 #include "capture/win32/grabber_callback.h"
-#include "shell/camera_connected.h"
-#include "shell/modal_ui.h"
-#include "shell/program_log.h"
+#include "platform/program_log.h"
 #include "shell/text_table.h"
 
 namespace halvertone {

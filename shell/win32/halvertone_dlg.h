@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
+#include "base/screen_metrics.h"
+#include "base/settings.h"
 #include "calibration/screen_mapping.h"
 #include "capture/win32/capture_graph.h"
 #include "platform/profile_store.h"
 #include "platform/toolbar_view.h"
-#include "shell/screen_metrics.h"
-#include "shell/settings.h"
 #include "shell/win32/tracking_engine.h"
 #include "shell/win32/tray_icon.h"
 

@@ -13,13 +13,13 @@
 #include "annotation/stroke_recorder.h"
 #include "annotation/stroke_redraw.h"
 #include "annotation/win32/win32_capture_tool_window.h"
+#include "base/screen_metrics.h"
+#include "base/settings.h"
+#include "base/shared_value.h"
 #include "platform/clock.h"
 #include "platform/ink_toolbar.h"
 #include "platform/win32/gdi_ink_canvas.h"
 #include "platform/win32/win32_eraser_window.h"
-#include "shell/screen_metrics.h"
-#include "shell/settings.h"
-#include "shell/shared_value.h"
 
 namespace halvertone {
 

@@ -5,12 +5,12 @@
 
 #include "annotation/win32/draw_toolbar_dlg.h"
 #include "annotation/win32/pen_menus.h"
+#include "base/screen_metrics.h"
+#include "base/settings.h"
 #include "calibration/text_lookup.h"
 #include "platform/clock.h"
-#include "shell/screen_metrics.h"
-#include "shell/settings.h"
+#include "platform/win32/kit_interface.h"
 #include "shell/win32/ink_engine.h"
-#include "shell/win32/kit_interface.h"
 
 namespace halvertone {
 

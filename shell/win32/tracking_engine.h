@@ -5,9 +5,10 @@
 // threads of the system.
 #include <windows.h>
 
-
 #include "annotation/eraser_mode.h"
 #include "annotation/pen_mode.h"
+#include "base/screen_metrics.h"
+#include "base/settings.h"
 #include "calibration/screen_mapping.h"
 #include "capture/frame_ring.h"
 #include "platform/clock.h"
@@ -17,8 +18,6 @@
 #include "platform/win32/system_cursor.h"
 #include "platform/win32/window_timer.h"
 #include "platform/win32/worker_thread_starter.h"
-#include "shell/screen_metrics.h"
-#include "shell/settings.h"
 #include "shell/win32/ink_engine.h"
 #include "tracking/check_environment.h"
 #include "tracking/dispatch_flags.h"

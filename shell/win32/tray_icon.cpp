@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/modal_ui.h"
+#include "base/modal_ui.h"
 
 namespace halvertone {
 

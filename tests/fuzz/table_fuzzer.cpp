@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/setting_keys.h"
 #include "calibration/table_builder.h"
 #include "calibration/target_layout.h"
-#include "shell/setting_keys.h"
 
 namespace {
 

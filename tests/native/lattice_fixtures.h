@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "calibration/calibration_grid.h"
+#include "base/calibration_grid.h"
+#include "base/settings.h"
 #include "platform/profile_store.h"
-#include "shell/settings.h"
 
 namespace halvertone::testing {
 

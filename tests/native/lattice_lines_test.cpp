@@ -8,10 +8,10 @@
 
 #include <string>
 
+#include "base/screen_metrics.h"
 #include "calibration/table_builder.h"
 #include "calibration/target_layout.h"
 #include "native/lattice_fixtures.h"
-#include "shell/screen_metrics.h"
 
 namespace halvertone {
 namespace {

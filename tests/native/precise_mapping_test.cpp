@@ -9,8 +9,8 @@
 #include "calibration/precise_table.h"
 #include "calibration/table_builder.h"
 #include "platform/ini_text_store.h"
+#include "platform/program_log.h"
 #include "platform/sim/camera_model.h"
-#include "shell/program_log.h"
 #include "shell/settings_load.h"
 
 namespace halvertone {

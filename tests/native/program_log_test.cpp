@@ -1,4 +1,4 @@
-#include "shell/program_log.h"
+#include "platform/program_log.h"
 
 #include <gtest/gtest.h>
 

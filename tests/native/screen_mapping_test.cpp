@@ -1,8 +1,9 @@
 // Look-up and off-screen classification as the trackers use them.
+#include "calibration/screen_mapping.h"
+
 #include <gtest/gtest.h>
 
-#include "calibration/calibration_grid.h"
-#include "calibration/screen_mapping.h"
+#include "base/calibration_grid.h"
 #include "platform/sim/frame_painter.h"
 #include "tracking/spot_locator.h"
 
@@ -40,7 +41,7 @@ TEST(CameraToScreenTable, ColumnMajorIndex) {
 }
 
 class ScreenMappingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         grid = EvenGrid(100, 80, 100, 80);  // screen outline (100,80) .. (500,400)
         const auto ring = grid.OuterRing();
@@ -55,7 +56,7 @@ protected:
 
 TEST_F(ScreenMappingTest, InsideReadsTheEntryOutsideDoesNot) {
     EXPECT_EQ(mapping.LookUp(300, 200), (PixelPoint{512, 384}));
-    EXPECT_TRUE(mapping.LookUp(100, 80));   // top-left corner point is inside
+    EXPECT_TRUE(mapping.LookUp(100, 80));    // top-left corner point is inside
     EXPECT_FALSE(mapping.LookUp(500, 200));  // right edge is outside
     EXPECT_FALSE(mapping.LookUp(99, 200));
     EXPECT_FALSE(mapping.LookUp(-1, 0));
@@ -94,7 +95,8 @@ TEST_F(ScreenMappingTest, LocateSpotInsideAndOutside) {
     EXPECT_EQ(loc.outsideClass, kOutsideLeft);
 
     sim::FramePainter dark;
-    EXPECT_EQ(LocateSpot(dark.View(), mapping, 150, ScanRows::kMouse).kind, SpotLocation::Kind::kNone);
+    EXPECT_EQ(LocateSpot(dark.View(), mapping, 150, ScanRows::kMouse).kind,
+              SpotLocation::Kind::kNone);
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/screen_metrics.h"
+#include "base/setting_keys.h"
 #include "platform/ini_text_store.h"
 #include "shell/camera_ids.h"
-#include "shell/screen_metrics.h"
-#include "shell/setting_keys.h"
 #include "shell/sim/memory_settings_registry.h"
 
 namespace halvertone {

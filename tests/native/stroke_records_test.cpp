@@ -2,7 +2,7 @@
 // and where the points of a stroke end up when the lists change under it.
 #include <gtest/gtest.h>
 
-#include "annotation/eraser_side.h"
+#include "base/eraser_side.h"
 #include "ink_harness.h"
 
 namespace halvertone {

@@ -9,11 +9,11 @@
 #include <string>
 #include <thread>
 
+#include "base/camera_connected.h"
 #include "platform/win32/private_profile_store.h"
 #include "plugged_webcam.h"
 #include "program_paths.h"
 #include "resource_module.h"
-#include "shell/camera_connected.h"
 #include "shell/win32/halvertone_dlg.h"
 
 namespace halvertone {

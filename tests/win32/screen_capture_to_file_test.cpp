@@ -10,6 +10,7 @@
 
 #include "annotation/win32/capture_image_save.h"
 #include "backdrop_window.h"
+#include "base/modal_ui.h"
 #include "file_tool.h"
 #include "kit_test_support.h"
 #include "modal_script.h"
@@ -19,7 +20,6 @@
 #include "platform/win32/gdiplus_headers.h"
 #include "platform/win32/system_on_screen_keyboard.h"
 #include "scratch_directory.h"
-#include "shell/modal_ui.h"
 #include "test_language.h"
 #include "test_window.h"
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "shell/modal_ui.h"
+#include "base/modal_ui.h"
 
 namespace halvertone {
 namespace {

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <string>
 
+#include "base/setting_keys.h"
 #include "platform/file_bytes.h"
 #include "platform/ini_file_store.h"
 #include "shell/language_choice.h"
-#include "shell/setting_keys.h"
 #include "shell/settings_loader.h"
 #include "tools/probe/command.h"
 

@@ -5,7 +5,9 @@
 // Used by tests, benchmarks and the replay command of the diagnostics tool.
 #include <cstdint>
 
-#include "calibration/calibration_grid.h"
+#include "base/calibration_grid.h"
+#include "base/screen_metrics.h"
+#include "base/settings.h"
 #include "calibration/screen_mapping.h"
 #include "capture/frame_ring.h"
 #include "platform/sim/fake_toolbar.h"
@@ -14,8 +16,6 @@
 #include "platform/sim/sim_cursor.h"
 #include "platform/sim/virtual_clock.h"
 #include "platform/sim/virtual_timers.h"
-#include "shell/screen_metrics.h"
-#include "shell/settings.h"
 #include "tracking/dispatch_flags.h"
 #include "tracking/hold_timer.h"
 #include "tracking/mouse_mode.h"

@@ -5,8 +5,8 @@
 #include <array>
 #include <cstddef>
 
-#include "calibration/calibration_grid.h"
-#include "calibration/pixel_rect.h"
+#include "base/calibration_grid.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "shell/shared_value.h"
+#include "base/shared_value.h"
 
 namespace halvertone {
 

@@ -1,4 +1,4 @@
-#include "shell/modal_ui.h"
+#include "base/modal_ui.h"
 
 namespace halvertone {
 

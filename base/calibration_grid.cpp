@@ -1,4 +1,4 @@
-#include "calibration/calibration_grid.h"
+#include "base/calibration_grid.h"
 
 namespace halvertone {
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "calibration/calibration_grid.h"
-#include "calibration/measured_points.h"
-#include "shell/shared_value.h"
+#include "base/calibration_grid.h"
+#include "base/measured_points.h"
+#include "base/shared_value.h"
 
 namespace halvertone {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/settings.h"
+#include "base/settings.h"
 
 namespace halvertone {
 

@@ -8,7 +8,7 @@ namespace halvertone {
 
 template <typename T>
 class SharedValue {
-public:
+  public:
     SharedValue() = default;
     SharedValue(T v) : v_(v) {}  // NOLINT(google-explicit-constructor): reads like a plain field
     SharedValue(const SharedValue& o) : v_(o.load()) {}
@@ -25,7 +25,7 @@ public:
     void store(T v) { v_.store(v, std::memory_order_relaxed); }
     T exchange(T v) { return v_.exchange(v, std::memory_order_relaxed); }
 
-private:
+  private:
     std::atomic<T> v_{};
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // `CameraConnected`: 1 while the camera delivers (the capture graph runs). The Exit command saves
 // the pen settings and tells the capture tool only then.
-#include "shell/shared_value.h"
+#include "base/shared_value.h"
 
 namespace halvertone {
 

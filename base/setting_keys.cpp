@@ -1,9 +1,9 @@
-#include "shell/setting_keys.h"
+#include "base/setting_keys.h"
 
 #include <algorithm>
 #include <string>
 
-#include "shell/screen_metrics.h"
+#include "base/screen_metrics.h"
 
 namespace halvertone {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/camera_connected.h"
+#include "base/camera_connected.h"
 
 namespace halvertone {
 

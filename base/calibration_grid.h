@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "calibration/pixel_rect.h"
+#include "base/pixel_rect.h"
 
 namespace halvertone {
 
