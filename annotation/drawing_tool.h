@@ -7,7 +7,7 @@
 #include "base/settings.h"
 #include "calibration/screen_mapping.h"
 #include "capture/frame_ring.h"
-#include "platform/toolbar_view.h"
+#include "tracking/toolbar_view.h"
 #include "tracking/dispatch_flags.h"
 #include "tracking/frame_lease.h"
 #include "tracking/mouse_output.h"

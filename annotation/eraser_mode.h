@@ -9,7 +9,7 @@
 #include "annotation/pen_attributes.h"
 #include "annotation/stroke_recorder.h"
 #include "platform/capture_tool_window.h"
-#include "platform/eraser_window.h"
+#include "annotation/eraser_window.h"
 #include "tracking/tool_handler.h"
 
 namespace halvertone {

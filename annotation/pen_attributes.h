@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "base/shared_value.h"
-#include "platform/ink_canvas.h"
+#include "annotation/ink_canvas.h"
 
 namespace halvertone {
 

@@ -1,6 +1,6 @@
 #include "annotation/screen_capture.h"
 
-#include "platform/tool_mode.h"
+#include "tracking/tool_mode.h"
 
 namespace halvertone {
 namespace {

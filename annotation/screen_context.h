@@ -6,7 +6,7 @@
 #include <memory>
 #include <mutex>
 
-#include "platform/ink_canvas.h"
+#include "annotation/ink_canvas.h"
 
 namespace halvertone {
 

@@ -8,7 +8,7 @@
 
 #include "annotation/stroke_list.h"
 #include "base/shared_value.h"
-#include "platform/ink_toolbar.h"
+#include "annotation/ink_toolbar.h"
 
 namespace halvertone {
 

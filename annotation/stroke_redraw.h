@@ -6,8 +6,8 @@
 #include "annotation/stroke_list.h"
 #include "base/shared_value.h"
 #include "platform/clock.h"
-#include "platform/ink_canvas.h"
-#include "platform/ink_toolbar.h"
+#include "annotation/ink_canvas.h"
+#include "annotation/ink_toolbar.h"
 
 namespace halvertone {
 

@@ -1,6 +1,6 @@
 #include "annotation/tool_selection.h"
 
-#include "platform/tool_mode.h"
+#include "tracking/tool_mode.h"
 
 namespace halvertone {
 

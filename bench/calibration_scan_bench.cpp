@@ -4,7 +4,7 @@
 
 #include "calibration/calibration_blob.h"
 #include "calibration/centre_refinement.h"
-#include "platform/sim/frame_painter.h"
+#include "simulator/frame_painter.h"
 
 namespace halvertone {
 namespace {

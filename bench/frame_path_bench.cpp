@@ -8,7 +8,7 @@
 #include "bench/allocation_counter.h"
 #include "calibration/screen_mapping.h"
 #include "capture/frame_ring.h"
-#include "platform/sim/frame_painter.h"
+#include "simulator/frame_painter.h"
 #include "tracking/spot_finder.h"
 #include "tracking/spot_locator.h"
 

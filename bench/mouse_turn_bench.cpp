@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "bench/allocation_counter.h"
-#include "platform/sim/frame_painter.h"
-#include "tracking/sim/mouse_rig.h"
+#include "simulator/frame_painter.h"
+#include "doubles/mouse_rig.h"
 
 namespace halvertone {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "annotation/sim/drawing_rig.h"
+#include "doubles/drawing_rig.h"
 
 namespace halvertone {
 namespace {

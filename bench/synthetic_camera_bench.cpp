@@ -2,7 +2,7 @@
 // leave the machine's two cores to the program it feeds.
 #include <benchmark/benchmark.h>
 
-#include "platform/sim/camera_scene.h"
+#include "simulator/camera_scene.h"
 
 namespace {
 

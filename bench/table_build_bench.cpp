@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calibration/table_builder.h"
-#include "platform/sim/camera_model.h"
+#include "simulator/camera_model.h"
 
 namespace halvertone {
 namespace {

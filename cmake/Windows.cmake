@@ -45,7 +45,7 @@ if(win32_test_sources)
     add_executable(win32_tests ${win32_test_sources})
     target_compile_options(win32_tests PRIVATE ${HALVERTONE_WARNINGS})
     target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-    target_link_libraries(win32_tests PRIVATE halvertone_win32 virtual_webcam_parts
+    target_link_libraries(win32_tests PRIVATE halvertone_win32 virtual_webcam_parts halvertone_doubles
         GTest::gmock GTest::gtest_main)
     add_dependencies(win32_tests virtual_webcam)
     target_compile_definitions(win32_tests PRIVATE

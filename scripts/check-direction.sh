@@ -8,16 +8,16 @@
 #   tracking    spot finding, mouse mode, tool workers
 #   annotation  strokes, pen, eraser, toolbar, screen capture
 #   shell       the program: start-up, settings, tray, wiring
-# The Windows-only libraries (kits/, companion/) stand on all of these. Simulators and test
-# doubles (sim/ folders), tests, tools and benchmarks stand above everything and are never
-# included from a floor of the program.
+# The Windows-only libraries (kits/, companion/) stand on all of these. The camera simulator
+# (simulator/), the test doubles (tests/doubles/), tests, tools and benchmarks stand above
+# everything and are never included from a floor of the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 git ls-files -- '*.cpp' '*.h' | python3 -c '
 import re, sys
 floors = ["base", "platform", "capture", "calibration", "tracking", "annotation", "shell",
           "kits", "companion"]
-above = ("tests/", "tools/", "bench/")
+above = ("simulator/", "tests/", "tools/", "bench/")
 include = re.compile(r"^\s*#\s*include\s*\"([^\"]+)\"")
 def floor(path):
     top = path.split("/")[0]

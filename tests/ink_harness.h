@@ -13,9 +13,9 @@
 #include "annotation/stroke_recorder.h"
 #include "annotation/stroke_redraw.h"
 #include "base/settings.h"
-#include "platform/sim/sim_ink_canvas.h"
-#include "platform/sim/sim_ink_toolbar.h"
-#include "platform/sim/virtual_clock.h"
+#include "doubles/sim_ink_canvas.h"
+#include "doubles/sim_ink_toolbar.h"
+#include "doubles/virtual_clock.h"
 
 namespace halvertone::testing {
 

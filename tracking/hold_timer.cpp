@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/tool_mode.h"
+#include "tracking/tool_mode.h"
 
 namespace halvertone {
 

@@ -5,7 +5,7 @@
 
 #include "platform/cursor_position.h"
 #include "platform/input_sink.h"
-#include "platform/toolbar_view.h"
+#include "tracking/toolbar_view.h"
 #include "tracking/tracking_state.h"
 
 namespace halvertone {

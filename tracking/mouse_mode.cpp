@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/tool_mode.h"
+#include "tracking/tool_mode.h"
 #include "tracking/frame_lease.h"
 #include "tracking/glide.h"
 #include "tracking/hold_timer.h"

@@ -1,7 +1,7 @@
 #include "tracking/off_screen_action.h"
 
 #include "calibration/outside_zones.h"
-#include "platform/tool_mode.h"
+#include "tracking/tool_mode.h"
 
 namespace halvertone {
 

@@ -5,7 +5,7 @@
 // works the toolbar's side command.
 #include <cstdint>
 
-#include "platform/toolbar_view.h"
+#include "tracking/toolbar_view.h"
 #include "tracking/dispatch_flags.h"
 #include "tracking/mouse_output.h"
 

@@ -1,6 +1,6 @@
 #include "tracking/tool_starter.h"
 
-#include "platform/tool_mode.h"
+#include "tracking/tool_mode.h"
 
 namespace halvertone {
 

@@ -8,7 +8,7 @@
 #include "base/shared_value.h"
 #include "capture/frame_ring.h"
 #include "platform/clock.h"
-#include "platform/toolbar_view.h"
+#include "tracking/toolbar_view.h"
 #include "tracking/dispatch_flags.h"
 #include "tracking/tool_workers.h"
 #include "tracking/tracking_state.h"

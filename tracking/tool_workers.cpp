@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "platform/tool_mode.h"
+#include "tracking/tool_mode.h"
 #include "tracking/frame_lease.h"
 #include "tracking/spot_finder.h"
 

@@ -10,7 +10,7 @@
 #include "capture/frame_ring.h"
 #include "platform/lockable.h"
 #include "platform/thread_starter.h"
-#include "platform/toolbar_view.h"
+#include "tracking/toolbar_view.h"
 #include "tracking/calibration_run.h"
 #include "tracking/check_environment.h"
 #include "tracking/dispatch_flags.h"

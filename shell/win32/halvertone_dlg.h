@@ -14,7 +14,7 @@
 #include "calibration/screen_mapping.h"
 #include "capture/win32/capture_graph.h"
 #include "platform/profile_store.h"
-#include "platform/toolbar_view.h"
+#include "tracking/toolbar_view.h"
 #include "shell/win32/tracking_engine.h"
 #include "shell/win32/tray_icon.h"
 

@@ -17,9 +17,9 @@
 #include "base/settings.h"
 #include "base/shared_value.h"
 #include "platform/clock.h"
-#include "platform/ink_toolbar.h"
-#include "platform/win32/gdi_ink_canvas.h"
-#include "platform/win32/win32_eraser_window.h"
+#include "annotation/ink_toolbar.h"
+#include "annotation/win32/gdi_ink_canvas.h"
+#include "annotation/win32/win32_eraser_window.h"
 
 namespace halvertone {
 

@@ -12,7 +12,7 @@
 #include "calibration/screen_mapping.h"
 #include "capture/frame_ring.h"
 #include "platform/clock.h"
-#include "platform/toolbar_view.h"
+#include "tracking/toolbar_view.h"
 #include "platform/win32/named_mutex.h"
 #include "platform/win32/send_input_sink.h"
 #include "platform/win32/system_cursor.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sim/pen_script_text.h"
+#include "simulator/pen_script_text.h"
 #include "tools/probe/script_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,16 +1,16 @@
 // The virtual user who calibrates: what it sees of the targets the program paints, and how it
 // moves the pen from one target to the next like a person would.
-#include "platform/sim/calibrating_user.h"
+#include "simulator/calibrating_user.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "calibration/target_layout.h"
-#include "platform/sim/camera_model.h"
-#include "platform/sim/pen_script_text.h"
-#include "platform/sim/target_recorder.h"
-#include "platform/sim/target_watch.h"
+#include "simulator/camera_model.h"
+#include "simulator/pen_script_text.h"
+#include "doubles/target_recorder.h"
+#include "simulator/target_watch.h"
 
 namespace halvertone::sim {
 namespace {

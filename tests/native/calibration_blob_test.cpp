@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/frame_painter.h"
+#include "simulator/frame_painter.h"
 
 namespace halvertone {
 namespace {

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "platform/ini_file_store.h"
-#include "platform/sim/camera_model.h"
+#include "simulator/camera_model.h"
 #include "shell/calibration_quality_report.h"
 #include "support/memory_profile_store.h"
 

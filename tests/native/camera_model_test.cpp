@@ -1,13 +1,13 @@
 // The synthetic camera: corners where they were put, straight lines bent only by the lens,
 // screen -> camera -> screen round trips, and the thirteen points of a perfect calibration.
-#include "platform/sim/camera_model.h"
+#include "simulator/camera_model.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
-#include "platform/sim/homography.h"
+#include "simulator/homography.h"
 
 namespace halvertone::sim {
 namespace {

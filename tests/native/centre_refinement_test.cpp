@@ -7,7 +7,7 @@
 #include <array>
 
 #include "calibration/calibration_blob.h"
-#include "platform/sim/frame_painter.h"
+#include "simulator/frame_painter.h"
 
 namespace halvertone {
 namespace {

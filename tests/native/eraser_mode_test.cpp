@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "annotation/screen_draw_message.h"
-#include "annotation/sim/drawing_rig.h"
-#include "platform/tool_mode.h"
+#include "doubles/drawing_rig.h"
+#include "tracking/tool_mode.h"
 
 namespace halvertone {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "capture/camera_frame.h"
 #include "capture/frame_bmp.h"
-#include "platform/sim/frame_painter.h"
+#include "simulator/frame_painter.h"
 
 namespace halvertone {
 namespace {

@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "platform/sim/frame_painter.h"
+#include "simulator/frame_painter.h"
 
 namespace halvertone {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "platform/sim/input_recorder.h"
-#include "platform/sim/virtual_clock.h"
+#include "doubles/input_recorder.h"
+#include "doubles/virtual_clock.h"
 #include "support/mouse_expect.h"
 
 namespace halvertone {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/mouse_expect.h"
-#include "tracking/sim/mouse_rig.h"
+#include "doubles/mouse_rig.h"
 
 namespace halvertone {
 namespace {

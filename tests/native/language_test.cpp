@@ -5,7 +5,7 @@
 
 #include "platform/ini_file_store.h"
 #include "platform/ini_text_store.h"
-#include "platform/sim/recording_message_box.h"
+#include "doubles/recording_message_box.h"
 #include "shell/language_choice.h"
 #include "shell/text_table.h"
 #include "support/temp_dir.h"

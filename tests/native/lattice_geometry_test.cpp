@@ -8,7 +8,7 @@
 #include "calibration/lattice_derivation.h"
 #include "calibration/lattice_extension.h"
 #include "native/lattice_fixtures.h"
-#include "platform/sim/camera_model.h"
+#include "simulator/camera_model.h"
 
 namespace halvertone {
 namespace {

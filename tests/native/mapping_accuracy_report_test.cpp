@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/sim/mapping_accuracy.h"
-#include "platform/sim/simulated_view.h"
+#include "simulator/mapping_accuracy.h"
+#include "simulator/simulated_view.h"
 
 namespace halvertone::sim {
 namespace {

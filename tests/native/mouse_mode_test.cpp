@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "support/mouse_expect.h"
-#include "tracking/sim/mouse_rig.h"
+#include "doubles/mouse_rig.h"
 
 namespace halvertone {
 namespace {

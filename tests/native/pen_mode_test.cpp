@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "annotation/sim/drawing_rig.h"
+#include "doubles/drawing_rig.h"
 #include "support/worker_rig.h"
 #include "tracking/tool_workers.h"
 

@@ -10,7 +10,7 @@
 #include "calibration/table_builder.h"
 #include "platform/ini_text_store.h"
 #include "platform/program_log.h"
-#include "platform/sim/camera_model.h"
+#include "simulator/camera_model.h"
 #include "shell/settings_load.h"
 
 namespace halvertone {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/sim/virtual_clock.h"
-#include "platform/tool_mode.h"
+#include "doubles/virtual_clock.h"
+#include "tracking/tool_mode.h"
 
 namespace halvertone {
 namespace {

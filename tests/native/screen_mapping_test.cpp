@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/calibration_grid.h"
-#include "platform/sim/frame_painter.h"
+#include "simulator/frame_painter.h"
 #include "tracking/spot_locator.h"
 
 namespace halvertone {

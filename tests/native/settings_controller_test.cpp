@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ini_file_store.h"
-#include "shell/sim/memory_settings_registry.h"
+#include "doubles/memory_settings_registry.h"
 #include "support/temp_dir.h"
 
 namespace halvertone {

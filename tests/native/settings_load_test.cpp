@@ -8,7 +8,7 @@
 #include "base/setting_keys.h"
 #include "platform/ini_text_store.h"
 #include "shell/camera_ids.h"
-#include "shell/sim/memory_settings_registry.h"
+#include "doubles/memory_settings_registry.h"
 
 namespace halvertone {
 namespace {

@@ -1,10 +1,10 @@
 // The simulated eraser square: its state for the eraser mode, and its effect on the simulated
 // screen (green while shown, the desktop back wherever it has been).
-#include "platform/sim/sim_eraser_window.h"
+#include "doubles/sim_eraser_window.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_ink_canvas.h"
+#include "doubles/sim_ink_canvas.h"
 
 namespace halvertone::sim {
 namespace {

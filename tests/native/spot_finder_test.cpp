@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "platform/sim/frame_painter.h"
+#include "simulator/frame_painter.h"
 #include "tracking/spot_finder.h"
 
 namespace halvertone {

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/sim/camera_scene.h"
-#include "platform/sim/pen_script.h"
-#include "platform/sim/screen_projection.h"
+#include "simulator/camera_scene.h"
+#include "simulator/pen_script.h"
+#include "simulator/screen_projection.h"
 #include "tracking/spot_finder.h"
 
 namespace halvertone::sim {

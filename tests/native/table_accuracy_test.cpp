@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/sim/mapping_accuracy.h"
-#include "platform/sim/simulated_view.h"
+#include "simulator/mapping_accuracy.h"
+#include "simulator/simulated_view.h"
 
 namespace halvertone::sim {
 namespace {

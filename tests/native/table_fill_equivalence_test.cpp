@@ -10,7 +10,7 @@
 #include "calibration/lattice_derivation.h"
 #include "calibration/table_builder.h"
 #include "native/lattice_fixtures.h"
-#include "platform/sim/camera_model.h"
+#include "simulator/camera_model.h"
 
 namespace halvertone {
 namespace {

@@ -11,7 +11,7 @@
 #include "annotation/tool_selection.h"
 #include "annotation/toolbar_icons.h"
 #include "annotation/toolbar_side_command.h"
-#include "platform/tool_mode.h"
+#include "tracking/tool_mode.h"
 #include "support/memory_profile_store.h"
 
 namespace halvertone {

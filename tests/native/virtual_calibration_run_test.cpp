@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "capture/frame_turn.h"
-#include "platform/sim/calibrating_user.h"
-#include "platform/sim/camera_scene.h"
-#include "platform/sim/simulated_view.h"
-#include "platform/sim/target_watch.h"
+#include "simulator/calibrating_user.h"
+#include "simulator/camera_scene.h"
+#include "simulator/simulated_view.h"
+#include "simulator/target_watch.h"
 #include "support/calibration_rig.h"
 
 namespace halvertone {

@@ -7,9 +7,9 @@
 
 #include "calibration/calibration_procedure.h"
 #include "capture/frame_ring.h"
-#include "platform/sim/frame_painter.h"
-#include "platform/sim/target_recorder.h"
-#include "platform/sim/virtual_clock.h"
+#include "simulator/frame_painter.h"
+#include "doubles/target_recorder.h"
+#include "doubles/virtual_clock.h"
 #include "support/calibration_fakes.h"
 #include "support/memory_profile_store.h"
 

@@ -11,7 +11,7 @@
 
 #include "platform/lockable.h"
 #include "tracking/frame_lease.h"
-#include "tracking/sim/mouse_rig.h"
+#include "doubles/mouse_rig.h"
 #include "tracking/spot_locator.h"
 #include "tracking/tool_starter.h"
 #include "tracking/tool_workers.h"

@@ -3,7 +3,7 @@
 // are measured its worker is started again.
 #include <gtest/gtest.h>
 
-#include "platform/sim/joining_thread_starter.h"
+#include "doubles/joining_thread_starter.h"
 #include "support/calibration_rig.h"
 #include "support/worker_rig.h"
 #include "tracking/calibration_hookup.h"

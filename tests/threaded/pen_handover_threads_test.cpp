@@ -9,8 +9,8 @@
 #include <thread>
 #include <vector>
 
-#include "annotation/sim/drawing_rig.h"
-#include "platform/sim/joining_thread_starter.h"
+#include "doubles/drawing_rig.h"
+#include "doubles/joining_thread_starter.h"
 #include "tracking/tool_starter.h"
 #include "tracking/tool_workers.h"
 

@@ -1,6 +1,6 @@
 // The synthetic camera's thread: frames in order into a real frame ring, pacing in virtual
 // time, unplugging and replugging, and a clean stop.
-#include "platform/sim/synthetic_camera.h"
+#include "simulator/synthetic_camera.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "capture/frame_ring.h"
-#include "platform/sim/virtual_clock.h"
+#include "doubles/virtual_clock.h"
 #include "tracking/spot_finder.h"
 
 namespace halvertone::sim {

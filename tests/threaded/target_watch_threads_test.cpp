@@ -9,9 +9,9 @@
 #include <utility>
 
 #include "calibration/target_layout.h"
-#include "platform/sim/calibrating_user.h"
-#include "platform/sim/camera_model.h"
-#include "platform/sim/target_watch.h"
+#include "simulator/calibrating_user.h"
+#include "simulator/camera_model.h"
+#include "simulator/target_watch.h"
 
 namespace halvertone::sim {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <thread>
 
-#include "platform/sim/joining_thread_starter.h"
+#include "doubles/joining_thread_starter.h"
 #include "support/worker_rig.h"
 
 namespace halvertone {

@@ -10,7 +10,7 @@
 
 #include "backdrop_window.h"
 #include "message_pump.h"
-#include "platform/win32/win32_eraser_window.h"
+#include "annotation/win32/win32_eraser_window.h"
 #include "screen_readback.h"
 
 namespace halvertone {

@@ -1,7 +1,7 @@
 // Ink on the real screen: strokes drawn through the live path and the full redraw with GDI and
 // GDI+, read back from the screen. A striped backdrop window stands for the desktop; repainting
 // it wipes the ink, as a desktop repaint does.
-#include "platform/win32/gdi_ink_canvas.h"
+#include "annotation/win32/gdi_ink_canvas.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -13,7 +13,7 @@
 #include "capture/win32/com_ptr.h"
 #include "capture/win32/grabber_callback.h"
 #include "platform/clock.h"
-#include "platform/sim/synthetic_camera.h"
+#include "simulator/synthetic_camera.h"
 #include "tracking/spot_finder.h"
 
 extern "C" const CLSID CLSID_SampleGrabber;

@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "kit_test_support.h"
-#include "platform/sim/recording_message_box.h"
+#include "doubles/recording_message_box.h"
 #include "platform/win32/win32_message_box.h"
 #include "registry_sandbox.h"
 

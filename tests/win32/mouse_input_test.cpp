@@ -15,7 +15,7 @@
 #include "platform/win32/system_cursor.h"
 #include "platform/win32/window_timer.h"
 #include "platform/win32/worker_thread_starter.h"
-#include "tracking/sim/mouse_rig.h"
+#include "doubles/mouse_rig.h"
 
 namespace halvertone {
 namespace {

@@ -15,7 +15,7 @@ using std::min;
 
 #include "file_tool.h"
 #include "kit_test_support.h"
-#include "platform/sim/recording_message_box.h"
+#include "doubles/recording_message_box.h"
 #include "support/temp_dir.h"
 
 namespace halvertone {

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "kit_test_support.h"
-#include "platform/sim/recording_message_box.h"
+#include "doubles/recording_message_box.h"
 #include "platform/win32/private_profile_store.h"
 #include "registry_sandbox.h"
 #include "shell/settings_load.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "kit_test_support.h"
-#include "platform/sim/recording_message_box.h"
+#include "doubles/recording_message_box.h"
 
 namespace halvertone {
 namespace {

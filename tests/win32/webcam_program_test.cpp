@@ -9,7 +9,7 @@
 
 #include "annotation/toolbar_layout.h"
 #include "message_pump.h"
-#include "platform/sim/perfect_calibration.h"
+#include "simulator/perfect_calibration.h"
 #include "platform/win32/private_profile_store.h"
 #include "plugged_webcam.h"
 #include "program_copy.h"

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "capture/frame_bmp.h"
-#include "platform/sim/frame_painter.h"
+#include "simulator/frame_painter.h"
 #include "tools/probe/command.h"
 
 namespace halvertone::probe {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "annotation/sim/drawing_rig.h"
+#include "doubles/drawing_rig.h"
 #include "tools/probe/command.h"
 #include "tools/probe/no_threads.h"
 #include "tools/probe/script_lines.h"

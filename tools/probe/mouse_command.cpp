@@ -9,7 +9,7 @@
 #include "tools/probe/command.h"
 #include "tools/probe/no_threads.h"
 #include "tools/probe/script_lines.h"
-#include "tracking/sim/mouse_rig.h"
+#include "doubles/mouse_rig.h"
 #include "tracking/tool_starter.h"
 #include "tracking/tool_workers.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "platform/ini_file_store.h"
-#include "platform/sim/perfect_calibration.h"
-#include "platform/sim/simulated_view.h"
+#include "simulator/perfect_calibration.h"
+#include "simulator/simulated_view.h"
 #include "shell/settings_loader.h"
 #include "tools/probe/command.h"
 #include "tools/probe/screen_arg.h"

@@ -9,7 +9,7 @@
 #include "calibration/projection_method_dialog.h"
 #include "calibration/target_layout.h"
 #include "platform/ini_file_store.h"
-#include "platform/sim/perfect_calibration.h"
+#include "simulator/perfect_calibration.h"
 #include "shell/settings_loader.h"
 #include "tools/win32/lesson/ink_check.h"
 #include "tools/win32/virtual_webcam/webcam_config.h"

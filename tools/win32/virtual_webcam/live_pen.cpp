@@ -1,6 +1,6 @@
 #include "tools/win32/virtual_webcam/live_pen.h"
 
-#include "platform/sim/live_pen_word.h"
+#include "simulator/live_pen_word.h"
 
 namespace halvertone {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/sim/pen_script.h"
+#include "simulator/pen_script.h"
 
 namespace halvertone {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "calibration/target_layout.h"
-#include "platform/sim/target_watch.h"
+#include "simulator/target_watch.h"
 
 namespace halvertone::webcam {
 

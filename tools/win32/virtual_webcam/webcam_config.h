@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sim/simulated_view.h"
+#include "simulator/simulated_view.h"
 #include "tools/win32/virtual_webcam/video_format.h"
 
 namespace halvertone::webcam {

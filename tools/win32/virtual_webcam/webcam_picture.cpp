@@ -1,7 +1,7 @@
 #include "tools/win32/virtual_webcam/webcam_picture.h"
 
-#include "platform/sim/pen_script_text.h"
-#include "platform/sim/simulated_view.h"
+#include "simulator/pen_script_text.h"
+#include "simulator/simulated_view.h"
 #include "tools/win32/virtual_webcam/live_pen.h"
 
 namespace halvertone::webcam {

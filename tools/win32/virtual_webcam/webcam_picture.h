@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/sim/calibrating_user.h"
-#include "platform/sim/camera_scene.h"
-#include "platform/sim/pen_script.h"
+#include "simulator/calibrating_user.h"
+#include "simulator/camera_scene.h"
+#include "simulator/pen_script.h"
 #include "tools/win32/virtual_webcam/screen_target_watch.h"
 #include "tools/win32/virtual_webcam/webcam_config.h"
 
