@@ -13,7 +13,9 @@
 #include "capture/win32/grabber_callback.h"
 #include "capture/win32/ks_register_bridge.h"
 #include "platform/win32/module_path.h"
+#include "resources/resource.h"
 #include "shell/camera_connected.h"
+#include "shell/camera_ids.h"
 #include "shell/language_choice.h"
 #include "shell/modal_ui.h"
 #include "shell/program_log.h"
@@ -22,6 +24,7 @@
 #include "shell/text_table.h"
 #include "shell/win32/about_dlg.h"
 #include "shell/win32/calibration_quality_box.h"
+#include "shell/win32/camera_choice_window.h"
 
 namespace halvertone {
 namespace {
@@ -126,6 +129,7 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
             screen, builder);
     };
     context.systemAbout = [this] { SystemAbout(); };
+    context.offerCameraChoice = [this](HWND owner) { ChooseCamera(owner, true); };
     // The toolbar's state exists before the main window: the trackers read it from the start.
     toolbar_ = new CDrawToolbarDlg;
     context.toolbar = toolbar_;
@@ -301,6 +305,9 @@ bool CHalvertoneApp::OnCommand(int id) {
         case CHalvertoneDlg::kPreciseMappingCommand:
             TogglePreciseMapping();
             return true;
+        case ID_CAMERA_CHOICE:
+            ChooseCamera(owner, false);
+            return true;
         case kAboutCommand: {
             ModalUiActive() = 1;
             CAboutDlg(*language_, CAboutDlg::Variant::kMenu, settingsIni_.get())
@@ -328,6 +335,18 @@ void CHalvertoneApp::TogglePreciseMapping() {
         mainWindow_->MarkPreciseMapping();
         mainWindow_->RebuildTable();
     }
+}
+
+void CHalvertoneApp::ChooseCamera(HWND owner, bool atStart) {
+    const CameraChoiceContext context{instance_, owner, *language_, *settingsIni_,
+                                      CameraIdsFrom(settings), &ModalUiActive()};
+    const std::optional<CameraEntry> chosen = RunCameraChoice(context, atStart);
+    if (!chosen) return;
+    // At start-up the camera is looked for right after this; later the apply step reloads
+    // and reconnects. Either way the record gets the chosen ids also when it is read from
+    // the registry, which the written file does not reach.
+    if (!atStart) controller_->Apply();
+    SetCameraIds(settings, chosen->pid, chosen->vid);
 }
 
 void CHalvertoneApp::SystemAbout() {

@@ -92,6 +92,9 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     void SystemAbout();
     // "Precise mapping" in the tray menu: "Mapping Mode" 2 or back to 0, written and applied.
     void TogglePreciseMapping();
+    // The camera choice dialog; a chosen camera's ids are written and taken into use. At
+    // start-up it is shown only when a camera is present.
+    void ChooseCamera(HWND owner, bool atStart);
     bool CreateToolbar();
     std::string LanguageText(const std::string& section, const std::string& key);
 

@@ -12,6 +12,7 @@
 #include "shell/modal_ui.h"
 #include "shell/program_paths.h"
 #include "shell/text_table.h"
+#include "shell/win32/camera_tray_items.h"
 #include "shell/win32/simulated_camera.h"
 
 namespace halvertone {
@@ -145,6 +146,7 @@ void CHalvertoneDlg::BuildMenu() {
                     text.c_str());
         break;
     }
+    AddCameraTrayItems(subMenu_, *c_.language);
     MarkPreciseMapping();
 }
 
@@ -195,6 +197,8 @@ void CHalvertoneDlg::StartCamera() {
             SetTimer(hwnd_, kReplugTimer, static_cast<UINT>(c_.simulation.replugAtMs), nullptr);
         return;
     }
+    // Without ids nothing would be matched: let the user pick one of the cameras present.
+    if (c_.settings->cameraIdCount == 0 && c_.offerCameraChoice) c_.offerCameraChoice(hwnd_);
     graph_.SetWrongSizeText(ReadText(*c_.language, TextId::kMsgCameraNo640x480));
     const HRESULT hr = graph_.Build(true, CameraIdsFrom(*c_.settings),
                                     ReadText(*c_.language, TextId::kMsgCameraNoFind),
