@@ -179,9 +179,7 @@ bool CHalvertoneApp::CreateToolbar() {
     c.camera.orientationError = [this] {
         return procedure_ && procedure_->State().orientationError.load();
     };
-    c.camera.showMainWindow = [this] {
-        if (mainWindow_) ShowWindow(mainWindow_->Handle(), SW_SHOW);
-    };
+    c.camera.showMainWindow = [this] { ShowLightInRoom(); };
     c.exit = [this] { Exit(); };
     actions_ = new ToolbarActionSet(ToolbarActionParts{instance_, c.text, &settings, &screen,
                                                        kits.picture.table, toolbar_, &engine.ink,
@@ -308,6 +306,9 @@ bool CHalvertoneApp::OnCommand(int id) {
         case ID_CAMERA_CHOICE:
             ChooseCamera(owner, false);
             return true;
+        case ID_CAMERA_VIEW:
+            OpenCameraView();
+            return true;
         case kAboutCommand: {
             ModalUiActive() = 1;
             CAboutDlg(*language_, CAboutDlg::Variant::kMenu, settingsIni_.get())
@@ -338,8 +339,8 @@ void CHalvertoneApp::TogglePreciseMapping() {
 }
 
 void CHalvertoneApp::ChooseCamera(HWND owner, bool atStart) {
-    const CameraChoiceContext context{instance_, owner, *language_, *settingsIni_,
-                                      CameraIdsFrom(settings), &ModalUiActive()};
+    const CameraChoiceContext context{
+        instance_, owner, *language_, *settingsIni_, CameraIdsFrom(settings), &ModalUiActive()};
     const std::optional<CameraEntry> chosen = RunCameraChoice(context, atStart);
     if (!chosen) return;
     // At start-up the camera is looked for right after this; later the apply step reloads
@@ -347,6 +348,30 @@ void CHalvertoneApp::ChooseCamera(HWND owner, bool atStart) {
     // the registry, which the written file does not reach.
     if (!atStart) controller_->Apply();
     SetCameraIds(settings, chosen->pid, chosen->vid);
+}
+
+void CHalvertoneApp::OpenCameraView() {
+    if (!mainWindow_) return;
+    TrackingEngine& engine = mainWindow_->Engine();
+    if (!cameraView_) {
+        snapshot_ = new FrameSnapshot(engine.clock);
+        GrabberCallback::Instance().SetSnapshot(snapshot_);
+        cameraView_ = new CameraViewWindow(CameraViewContext{
+            instance_, *language_, settings, mapping, engine.ring, *snapshot_, engine.clock});
+    }
+    cameraView_->Open();
+}
+
+void CHalvertoneApp::ShowLightInRoom() {
+    if (!mainWindow_) return;
+    ShowWindow(mainWindow_->Handle(), SW_SHOW);
+    // The view shows where the light is; the main window's message stays as it is.
+    const std::string offer = ReadText(*language_, TextId::kCheckEnvOpenView);
+    if (offer.empty()) return;
+    const std::string text = ReadText(*language_, TextId::kCheckEnvNgMessage) + "\r\n\r\n" + offer;
+    if (MessageBoxA(mainWindow_->Handle(), text.c_str(), kProgramCaption,
+                    MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) == IDYES)
+        OpenCameraView();
 }
 
 void CHalvertoneApp::SystemAbout() {
