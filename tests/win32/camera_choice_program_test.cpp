@@ -17,12 +17,6 @@ namespace {
 
 using namespace testing;
 
-HWND ChoiceDialog(DWORD pid) {
-    for (HWND w : WindowsOf(pid, "#32770", "Choose the camera"))
-        if (IsWindowVisible(w)) return w;
-    return nullptr;
-}
-
 std::vector<std::string> Lines(HWND dialog) {
     std::vector<std::string> lines;
     HWND list = GetDlgItem(dialog, IDC_CAMERA_LIST);
@@ -55,7 +49,7 @@ TEST(CameraChoiceProgram, ListsBothCamerasAndTheSecondChosenDrivesThePen) {
     Sleep(6000);  // past the start-up room check, which wants the pen up
 
     PostMessageA(MainWindowOf(pid), WM_COMMAND, ID_CAMERA_CHOICE, 0);
-    HWND dialog = WaitForWindow([&] { return ChoiceDialog(pid); });
+    HWND dialog = WaitForWindow([&] { return VisibleDialogOf(pid, "Choose the camera"); });
     ASSERT_NE(dialog, nullptr) << "the camera command opened no dialog";
     const std::vector<std::string> lines = Lines(dialog);
     EXPECT_GE(LineOf(lines, "Virtual First   (VID 1d6b, PID 0211)  (in use)"), 0);
@@ -77,7 +71,7 @@ TEST(CameraChoiceProgram, EmptyIdsOfferTheChoiceAndCancelLeavesTheNoFindMessage)
     PluggedWebcam camera("Virtual Lone", "1d6b", "0213", "");
     ProgramCopy copy(Settings("", ""));
     const DWORD pid = copy.Start(kProgram, "");
-    HWND dialog = WaitForWindow([&] { return ChoiceDialog(pid); });
+    HWND dialog = WaitForWindow([&] { return VisibleDialogOf(pid, "Choose the camera"); });
     ASSERT_NE(dialog, nullptr) << "no camera choice offered at start";
     EXPECT_GE(LineOf(Lines(dialog), "Virtual Lone   (VID 1d6b, PID 0213)"), 0);
     SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);

@@ -24,12 +24,6 @@ namespace {
 
 using namespace testing;
 
-HWND VisibleView(DWORD pid) {
-    for (HWND w : WindowsOf(pid, "#32770", "Camera view"))
-        if (IsWindowVisible(w)) return w;
-    return nullptr;
-}
-
 constexpr uint32_t Gdi(ViewColour c) {
     return static_cast<uint32_t>(c.r) | (static_cast<uint32_t>(c.g) << 8) |
            (static_cast<uint32_t>(c.b) << 16);
@@ -84,7 +78,7 @@ TEST(CameraViewProgram, ShowsTheSpotWhereThePenIsAndTheCalibratedOutline) {
     Sleep(6000);  // past the start-up room check, which wants the pen up
 
     PostMessageA(MainWindowOf(pid), WM_COMMAND, ID_CAMERA_VIEW, 0);
-    HWND view = WaitForWindow([&] { return VisibleView(pid); });
+    HWND view = WaitForWindow([&] { return VisibleDialogOf(pid, "Camera view"); });
     ASSERT_NE(view, nullptr) << "the camera view did not open";
     // The bottom middle target, below the view: the pen's presses land on the desktop.
     const TargetGeometry targets{16, 10, 10, GetSystemMetrics(SM_CXSCREEN),

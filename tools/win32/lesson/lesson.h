@@ -38,6 +38,11 @@ class Lesson {
   private:
     bool StoreFirstCalibration(int screenWidth, int screenHeight);
     bool Start();
+    // The camera choice the program offers on its first start: the lesson's camera is taken.
+    bool ChooseCamera();
+    // A click with the system mouse, for what the pen cannot reach yet.
+    static void ClickWithMouse(POINT p);
+    bool LookThroughCameraView();
     bool Calibrate();
     bool MouseClick();
     bool Write();
