@@ -44,9 +44,8 @@ TEST(CameraChoiceProgram, ListsBothCamerasAndTheSecondChosenDrivesThePen) {
     LivePenMapping pen(true);
     ProgramCopy copy(Settings("1d6b", "0211"), 40000);
     Calibrate(copy);
-    const DWORD pid = copy.Start(kProgram, "");
-    ASSERT_NE(WaitForWindow([&] { return VisibleToolbar(pid); }, 15000), nullptr);
-    Sleep(6000);  // past the start-up room check, which wants the pen up
+    const DWORD pid = StartPastTheRoomCheck(copy);
+    ASSERT_NE(pid, 0u) << "the camera did not connect";
 
     PostMessageA(MainWindowOf(pid), WM_COMMAND, ID_CAMERA_CHOICE, 0);
     HWND dialog = WaitForWindow([&] { return VisibleDialogOf(pid, "Choose the camera"); });

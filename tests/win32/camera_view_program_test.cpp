@@ -73,9 +73,8 @@ TEST(CameraViewProgram, ShowsTheSpotWhereThePenIsAndTheCalibratedOutline) {
     LivePenMapping pen(true);
     ProgramCopy copy(testing::Settings("1d6b", "0221"), 45000);
     Calibrate(copy);
-    const DWORD pid = copy.Start(kProgram, "");
-    ASSERT_NE(WaitForWindow([&] { return VisibleToolbar(pid); }, 15000), nullptr);
-    Sleep(6000);  // past the start-up room check, which wants the pen up
+    const DWORD pid = StartPastTheRoomCheck(copy);
+    ASSERT_NE(pid, 0u) << "the camera did not connect";
 
     PostMessageA(MainWindowOf(pid), WM_COMMAND, ID_CAMERA_VIEW, 0);
     HWND view = WaitForWindow([&] { return VisibleDialogOf(pid, "Camera view"); });

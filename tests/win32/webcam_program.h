@@ -53,6 +53,15 @@ inline ::testing::AssertionResult CursorNear(int x, int y, DWORD limitMs) {
     return ::testing::AssertionFailure() << "the cursor stayed at " << p.x << "," << p.y;
 }
 
+// Starts the program in `copy` and waits until its toolbar is up and the start-up room
+// check, which wants the pen up, is over; the process id, or 0 when the toolbar never came.
+inline DWORD StartPastTheRoomCheck(ProgramCopy& copy) {
+    const DWORD pid = copy.Start(kProgram, "");
+    if (WaitForWindow([&] { return VisibleToolbar(pid); }, 15000) == nullptr) return 0;
+    Sleep(6000);
+    return pid;
+}
+
 inline const std::string kLiveCamera = "LivePen=1\nK1=-0.05\n";
 
 }  // namespace halvertone::testing
