@@ -71,13 +71,14 @@ int Lesson::Run() {
     int failed = 0;
     const std::pair<const char*, bool (Lesson::*)()> steps[] = {
         {"start and check the environment", &Lesson::Start},
-        {"aim the camera with the camera view", &Lesson::LookThroughCameraView},
         {"calibrate from the tray menu", &Lesson::Calibrate},
         {"click a window in mouse mode", &Lesson::MouseClick},
         {"write in two colours and highlight", &Lesson::Write},
         {"erase part of the writing", &Lesson::Erase},
         {"clean, then redraw", &Lesson::CleanAndRedraw},
         {"save a screen capture as PNG", &Lesson::Capture},
+        // Last before the exit, so that its window has no part in the ink steps' screens.
+        {"look through the camera view", &Lesson::LookThroughCameraView},
         {"exit from the tray menu", &Lesson::Exit},
     };
     bool running = true;
