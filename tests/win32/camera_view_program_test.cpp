@@ -134,5 +134,29 @@ TEST(CameraViewProgram, ShowsTheSpotWhereThePenIsAndTheCalibratedOutline) {
     EXPECT_EQ(figures.find("camera 0.0 frames/s"), std::string::npos) << "no frames counted";
 }
 
+TEST(CameraViewProgram, ALampAtStartOffersTheViewAndYesOpensIt) {
+    PluggedWebcam camera("Virtual Lamp", "1d6b", "0222", "Lamp=1\n");
+    ProgramCopy copy(testing::Settings("1d6b", "0222"), 20000);
+    const DWORD pid = copy.Start(kProgram, "");
+    HWND offer = WaitForWindow([&] { return MessageBoxOf(pid, "Halvertone", IDYES); }, 12000);
+    ASSERT_NE(offer, nullptr) << "the failed room check offered no view";
+    EXPECT_EQ(MessageBoxText(offer),
+              "The camera sees a strong light. Move lamps away from the screen or close the "
+              "curtains.\r\n\r\nOpen the camera view to see where the light is?");
+    SendMessageA(GetDlgItem(offer, IDYES), BM_CLICK, 0, 0);
+    HWND view = WaitForWindow([&] { return VisibleDialogOf(pid, "Camera view"); });
+    ASSERT_NE(view, nullptr) << "Yes did not open the camera view";
+    // The lamp shows up tinted as a light at or above the threshold.
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            const ViewPicture shot = Picture(view);
+            for (uint32_t c : shot.shot.pixels)
+                if (c == Gdi(kBrightTint)) return true;
+            return false;
+        },
+        5000))
+        << "no tinted light in the view";
+}
+
 }  // namespace
 }  // namespace halvertone
