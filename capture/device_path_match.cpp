@@ -10,16 +10,22 @@ char Lower(char c) {
 }
 
 bool IdFollows(std::string_view path, std::string_view marker, std::string_view id) {
-    const size_t at = path.find(marker);
-    if (at == std::string_view::npos || id.size() != kIdChars) return false;
-    const size_t start = at + marker.size();
-    if (path.size() - start < kIdChars) return false;
+    const std::string_view found = IdInPath(path, marker);
+    if (found.empty() || id.size() != kIdChars) return false;
     for (size_t i = 0; i < kIdChars; ++i)
-        if (Lower(path[start + i]) != Lower(id[i])) return false;
+        if (Lower(found[i]) != Lower(id[i])) return false;
     return true;
 }
 
 }  // namespace
+
+std::string_view IdInPath(std::string_view path, std::string_view marker) {
+    const size_t at = path.find(marker);
+    if (at == std::string_view::npos) return {};
+    const size_t start = at + marker.size();
+    if (path.size() - start < kIdChars) return {};
+    return path.substr(start, kIdChars);
+}
 
 bool DevicePathMatches(std::string_view path, std::string_view vid, std::string_view pid) {
     return IdFollows(path, "vid_", vid) && IdFollows(path, "pid_", pid);

@@ -13,6 +13,10 @@ namespace halvertone {
 // "pid_" equal `pid`, letter case ignored (vendor compared first). The markers themselves are
 // case-sensitive; an id that is not exactly 4 characters long never matches, nor does a path
 // that ends before the 4 characters.
+// The 4 characters that follow the first `marker` ("vid_" or "pid_") in the path, as they are
+// spelled there; empty when the marker is missing or the path ends before 4 characters.
+std::string_view IdInPath(std::string_view path, std::string_view marker);
+
 bool DevicePathMatches(std::string_view path, std::string_view vid, std::string_view pid);
 
 // Index of the device to use among the enumerated paths: the last one that matches, as later

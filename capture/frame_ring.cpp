@@ -1,16 +1,27 @@
 #include "capture/frame_ring.h"
 
+#include <chrono>
 #include <cstring>
 
 #include "capture/frame_turn.h"
 
 namespace halvertone {
+namespace {
+
+int64_t SteadyMicros() {
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+}  // namespace
 
 FrameRing::FrameRing() = default;
 
 int32_t FrameRing::BufferCB(const uint8_t* buffer, long length, FrameCopy copy) {
     frameArrived_.store(true);
     if (length == 0 || !accepting_.load()) return kSOk;
+    arrived_.fetch_add(1, std::memory_order_relaxed);
     if (buffer == nullptr) return kEPointer;
     // A negative or absurd length can only be a broken driver; never allocate for it.
     if (length < 0 || length > static_cast<long>(16 * kFrameBytes)) {
@@ -26,7 +37,10 @@ int32_t FrameRing::BufferCB(const uint8_t* buffer, long length, FrameCopy copy) 
         wrongSizeDrops_.fetch_add(1);
         return kSOk;
     }
-    if (!free_.Acquire()) return kSOk;
+    if (!free_.Acquire()) {
+        producerDrops_.fetch_add(1, std::memory_order_relaxed);
+        return kSOk;
+    }
     const int w = writeIndex_.load();
     uint8_t* slot = slots_[static_cast<size_t>(w)].get();
     if (copy == FrameCopy::kTurned180)
@@ -41,13 +55,23 @@ int32_t FrameRing::BufferCB(const uint8_t* buffer, long length, FrameCopy copy) 
 
 TakenFrame FrameRing::Take() {
     if (!filled_.Acquire()) return {};
+    taken_.fetch_add(1, std::memory_order_relaxed);
+    takenAtMicros_.store(SteadyMicros(), std::memory_order_relaxed);
     return TakenFrame{slots_[static_cast<size_t>(readIndex_.load())].get(), slotLength_.load()};
 }
 
 void FrameRing::GiveBack() {
+    // A measurement, not a wait: the figure only tells the user how busy the trackers are.
+    const int64_t held = SteadyMicros() - takenAtMicros_.load(std::memory_order_relaxed);
+    if (held > 0) busyMicros_.fetch_add(static_cast<uint64_t>(held), std::memory_order_relaxed);
     std::lock_guard lock(ringLock_);
     free_.Release(1);
     readIndex_.store(readIndex_.load() ^ 1);
+}
+
+FrameCounts FrameRing::Counts() const {
+    return FrameCounts{arrived_.load(), wrongSizeDrops_.load() + producerDrops_.load(),
+                       taken_.load(), busyMicros_.load()};
 }
 
 void FrameRing::StopProducer() {

@@ -27,6 +27,14 @@ struct TakenFrame {
     CameraFrame View() const { return CameraFrame{bytes}; }
 };
 
+// Running totals of the ring since it was made, for the camera view's figures.
+struct FrameCounts {
+    uint64_t arrived = 0;     // frames the camera handed over
+    uint64_t dropped = 0;     // arrived but never copied into a slot (wrong size, producer let go)
+    uint64_t taken = 0;       // slots the trackers took
+    uint64_t busyMicros = 0;  // time the trackers held their slots
+};
+
 // How the producer puts a frame into its slot: as it is, or turned by 180 degrees on the way
 // (a ceiling mounting with a camera that cannot turn its own picture).
 enum class FrameCopy : uint8_t { kAsIs, kTurned180 };
@@ -67,6 +75,7 @@ class FrameRing {
     // Frames whose length differed from the slot size: dropped, never copied.
     uint64_t WrongSizeDrops() const { return wrongSizeDrops_.load(); }
     int32_t SlotLength() const { return slotLength_.load(); }
+    FrameCounts Counts() const;
     int ReadIndex() const { return readIndex_.load(); }
     int WriteIndex() const { return writeIndex_.load(); }
 
@@ -82,6 +91,13 @@ class FrameRing {
     std::atomic<bool> accepting_{false};
     std::atomic<bool> frameArrived_{false};
     std::atomic<uint64_t> wrongSizeDrops_{0};
+    std::atomic<uint64_t> arrived_{0};
+    std::atomic<uint64_t> producerDrops_{0};
+    std::atomic<uint64_t> taken_{0};
+    std::atomic<uint64_t> busyMicros_{0};
+    // When the slot in the consumer's hands was taken, in steady-clock microseconds (atomic:
+    // at a tool change the next take may come from another thread).
+    std::atomic<int64_t> takenAtMicros_{0};
 };
 
 }  // namespace halvertone

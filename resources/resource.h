@@ -12,6 +12,8 @@
 #define IDD_PROJECTION_DISTANCE 189
 #define IDD_MOUSE_MODE 190
 #define IDD_PROJECTION_METHOD 192
+#define IDD_CAMERA_CHOICE 193
+#define IDD_CAMERA_VIEW 194
 
 // Icons, menus, strings
 #define IDR_MAINFRAME 128
@@ -59,6 +61,10 @@
 #define IDC_METHOD_CEILING 1115
 #define IDC_METHOD_MESSAGE 1118
 
+// Camera choice
+#define IDC_CAMERA_LIST 1120
+#define IDC_CAMERA_PROMPT 1121
+
 // Menu and application commands
 #define ID_SHOW_MAIN_WINDOW 32771
 #define ID_EXIT 32773
@@ -74,6 +80,8 @@
 #define ID_OPERATION_MODE_OFF 32804
 #define ID_PROJECTION_DISTANCE 32805
 #define ID_MOUSE_MODE 32806
+#define ID_CAMERA_CHOICE 32808
+#define ID_CAMERA_VIEW 32809
 
 // Owner-drawn pen menu items inserted at run time: 16 colours, then 5 widths.
 #define ID_PEN_COLOR_FIRST 106

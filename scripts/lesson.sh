@@ -11,12 +11,13 @@ mkdir -p "$out/program"
 cp -r "$build/program/." "$out/program/"
 screen=$(xdpyinfo | awk '/dimensions:/ && !seen {print $2; seen = 1}')
 echo "screen: $screen"
-# The lesson writes on the desktop itself, without the companion board; the program looks for
-# the lesson's camera by its ids. Its camera has a lens, so the teacher has chosen the precise
-# mapping (until the lesson's own calibration it runs on the lattice on the crosses).
+# The lesson writes on the desktop itself, without the companion board. Like a fresh
+# installation it names no camera: the program offers the ones present and the teacher takes
+# the lesson's. Its camera has a lens, so the teacher has chosen the precise mapping (until the
+# lesson's own calibration it runs on the lattice on the crosses).
 vid=1d6b pid=0c01
-sed -i -e 's/^Pen Button Mode=.*/Pen Button Mode=0/' -e "s/^VID=[^\r]*/VID=$vid/" \
-    -e "s/^PID=[^\r]*/PID=$pid/" -e 's/^Mapping Mode=.*/Mapping Mode=2/' "$out/program/Setting.ini"
+sed -i -e 's/^Pen Button Mode=.*/Pen Button Mode=0/' -e "s/^VID=[^\r]*/VID=/" \
+    -e "s/^PID=[^\r]*/PID=/" -e 's/^Mapping Mode=.*/Mapping Mode=2/' "$out/program/Setting.ini"
 cat > "$out/webcam.ini" <<'INI'
 [Webcam]
 LivePen=1

@@ -3,25 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <initializer_list>
-#include <utility>
 
 #include "base/setting_keys.h"
 #include "shell/text_table.h"
 
 namespace halvertone {
 namespace {
-
-using Fill = std::pair<const char*, std::string>;
-
-// Every "{name}" of `fills` in `text` replaced by its value.
-std::string Filled(std::string text, std::initializer_list<Fill> fills) {
-    for (const auto& [name, value] : fills)
-        for (size_t at = text.find(name); at != std::string::npos;
-             at = text.find(name, at + value.size()))
-            text.replace(at, std::string(name).size(), value);
-    return text;
-}
 
 std::string Tenths(int32_t tenths) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
@@ -62,7 +49,7 @@ std::string QualityMessage(const CalibrationQuality& q, ProfileStore& language) 
     const std::string px = Tenths(ToTenths(q.largestResidual));
     const std::string target = std::to_string(q.worstTarget);
     const auto text = [&](TextId id) {
-        return Filled(
+        return FillFields(
             ReadText(language, id),
             {{"{px}", px}, {"{target}", target}, {"{percent}", std::to_string(q.coveragePercent)}});
     };
@@ -84,9 +71,9 @@ std::string QualityMessage(const CalibrationQuality& q, ProfileStore& language) 
 std::string QualityAboutLine(ProfileStore& settingsFile, ProfileStore& language) {
     const auto stored = ReadCalibrationQuality(settingsFile);
     if (!stored) return {};
-    return Filled(ReadText(language, TextId::kAboutCalibration),
-                  {{"{px}", Tenths(stored->residualTenths)},
-                   {"{target}", std::to_string(stored->worstTarget)}});
+    return FillFields(ReadText(language, TextId::kAboutCalibration),
+                      {{"{px}", Tenths(stored->residualTenths)},
+                       {"{target}", std::to_string(stored->worstTarget)}});
 }
 
 std::string QualityLogLine(const CalibrationQuality& q) {

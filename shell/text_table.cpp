@@ -10,6 +10,8 @@ constexpr const char* kAbout = "About Dialog";
 constexpr const char* kCheckEnv = "CheckEnv Dialog";
 constexpr const char* kCalibration = "Calibration Msg";
 constexpr const char* kDistance = "Projection Distance";
+constexpr const char* kCameraChoice = "Camera Dialog";
+constexpr const char* kCameraView = "Camera View";
 
 constexpr std::array<TextEntry, static_cast<size_t>(TextId::kCount)> kEntries = {{
     {TextId::kDialogCaptionSearch, kStrings, "Dialog_Caption", 300},
@@ -60,6 +62,18 @@ constexpr std::array<TextEntry, static_cast<size_t>(TextId::kCount)> kEntries = 
     {TextId::kQualityCalibrate, kCalibration, "Quality Calibrate", 300},
     {TextId::kQualityNoFit, kCalibration, "Quality No Fit", 300},
     {TextId::kAboutCalibration, kAbout, "Calibration", 300},
+    {TextId::kMenuCamera, kStrings, "Menu_Camera", 150},
+    {TextId::kMenuCameraView, kStrings, "Menu_CameraView", 150},
+    {TextId::kCameraChoiceCaption, kCameraChoice, "Caption", 100},
+    {TextId::kCameraChoicePrompt, kCameraChoice, "Prompt", 300},
+    {TextId::kCameraChoiceLine, kCameraChoice, "Line", 300},
+    {TextId::kCameraChoiceInUse, kCameraChoice, "In Use", 100},
+    {TextId::kCameraChoiceOkButton, kStrings, "OK Button", 50},
+    {TextId::kCameraChoiceCancelButton, kStrings, "Cancel Button", 50},
+    {TextId::kCameraViewCaption, kCameraView, "Caption", 100},
+    {TextId::kCameraViewFigures, kCameraView, "Figures", 300},
+    {TextId::kCameraViewNoPicture, kCameraView, "No Picture", 300},
+    {TextId::kCheckEnvOpenView, kCheckEnv, "Open View", 300},
 }};
 
 constexpr bool EntriesInIdOrder() {
@@ -98,6 +112,16 @@ std::string ExpandLineBreaks(std::string_view text) {
         }
     }
     return out;
+}
+
+std::string FillFields(std::string text, std::initializer_list<TextField> fields) {
+    for (const auto& [name, value] : fields) {
+        const size_t nameSize = std::string_view(name).size();
+        for (size_t at = text.find(name); at != std::string::npos;
+             at = text.find(name, at + value.size()))
+            text.replace(at, nameSize, value);
+    }
+    return text;
 }
 
 }  // namespace halvertone

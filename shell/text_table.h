@@ -3,9 +3,11 @@
 // buffer it is read into (a longer text is cut to one character less). A key read in
 // several places has one entry per place, since the buffers differ.
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/profile_store.h"
 
@@ -60,6 +62,18 @@ enum class TextId : uint8_t {
     kQualityCalibrate,
     kQualityNoFit,
     kAboutCalibration,  // the About box's line with the last calibration's figure
+    kMenuCamera,        // the tray items of the camera choice and the camera view
+    kMenuCameraView,
+    kCameraChoiceCaption,
+    kCameraChoicePrompt,
+    kCameraChoiceLine,   // one listed camera: {name}, {vid}, {pid}
+    kCameraChoiceInUse,  // appended to the line of the camera in use
+    kCameraChoiceOkButton,
+    kCameraChoiceCancelButton,
+    kCameraViewCaption,
+    kCameraViewFigures,  // {fps}, {lost}, {ms}, {tracked}
+    kCameraViewNoPicture,
+    kCheckEnvOpenView,  // asked after the room check failed
     kCount
 };
 
@@ -78,5 +92,9 @@ std::string ReadText(ProfileStore& languageFile, TextId id);
 
 // Every backslash followed by 'n' becomes carriage return + line feed.
 std::string ExpandLineBreaks(std::string_view text);
+
+using TextField = std::pair<const char*, std::string>;
+// Every "{name}" of `fields` in `text` replaced by its value.
+std::string FillFields(std::string text, std::initializer_list<TextField> fields);
 
 }  // namespace halvertone

@@ -7,6 +7,7 @@
 #include "capture/device_path_match.h"
 #include "capture/win32/capture_format_request.h"
 #include "capture/win32/grabber_callback.h"
+#include "capture/win32/video_devices.h"
 #include "platform/win32/start_program.h"
 
 // The sample grabber and null renderer of qedit.dll; the ids live in libstrmiids.
@@ -18,29 +19,6 @@ namespace {
 
 // The language file's text is read into a buffer of 400 characters.
 constexpr size_t kNoFindChars = 399;
-
-std::string Narrow(const wchar_t* w) {
-    if (w == nullptr) return {};
-    const int n = WideCharToMultiByte(CP_ACP, 0, w, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) return {};
-    std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, w, -1, s.data(), n, nullptr, nullptr);
-    s.resize(static_cast<size_t>(n - 1));
-    return s;
-}
-
-std::optional<std::string> DevicePath(IMoniker* moniker) {
-    ComPtr<IPropertyBag> bag;
-    if (FAILED(moniker->BindToStorage(nullptr, nullptr, IID_IPropertyBag, PutVoid(bag))))
-        return std::nullopt;
-    VARIANT v;
-    VariantInit(&v);
-    std::optional<std::string> path;
-    if (SUCCEEDED(bag->Read(L"DevicePath", &v, nullptr)) && v.vt == VT_BSTR)
-        path = Narrow(v.bstrVal);
-    VariantClear(&v);
-    return path;
-}
 
 void ShowErrorBox(const std::string& text) {
     MessageBoxA(nullptr, text.c_str(), kCaptureErrorCaption, kCaptureErrorFlags);
@@ -95,33 +73,18 @@ HRESULT CaptureGraph::FindDevice(const CameraIds& ids) {
     // Once per graph, however often a reconnect looks for the device; undone on destruction.
     if (!comInitialised_)
         comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    ComPtr<ICreateDevEnum> devEnum;
-    if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_ICreateDevEnum, PutVoid(devEnum))))
-        return S_OK;
-    ComPtr<IEnumMoniker> monikers;
-    if (devEnum->CreateClassEnumerator(CLSID_VideoInputDeviceCategory,
-                                       monikers.ReleaseAndGetAddressOf(), 0) != S_OK ||
-        !monikers)
-        return S_FALSE;
-
-    std::vector<ComPtr<IMoniker>> found;
+    const VideoDeviceList list = EnumerateVideoDevices();
+    if (list.outcome == VideoDeviceList::Outcome::kNoEnumerator) return S_OK;
+    if (list.outcome == VideoDeviceList::Outcome::kNoDevice) return S_FALSE;
     std::vector<std::string> paths;
-    monikers->Reset();
-    for (;;) {
-        ComPtr<IMoniker> m;
-        if (monikers->Next(1, m.ReleaseAndGetAddressOf(), nullptr) != S_OK || !m) break;
-        std::optional<std::string> path = DevicePath(m.Get());
-        if (!path) continue;
-        paths.push_back(std::move(*path));
-        found.push_back(std::move(m));
-    }
+    for (const VideoDevice& d : list.devices) paths.push_back(d.path);
     const std::optional<size_t> chosen = ChooseCaptureDevice(paths, ids.vid, ids.pid);
     // The old device is let go before the new one is bound, so a camera is never opened twice;
     // one that is no longer listed (unplugged) is not built into the graph again.
     device_.Reset();
     if (!chosen) return S_OK;
-    found[*chosen]->BindToObject(nullptr, nullptr, IID_IBaseFilter, PutVoid(device_));
+    list.devices[*chosen].moniker->BindToObject(nullptr, nullptr, IID_IBaseFilter,
+                                                PutVoid(device_));
     return S_OK;
 }
 

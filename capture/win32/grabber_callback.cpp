@@ -25,7 +25,10 @@ STDMETHODIMP GrabberCallback::BufferCB(double, BYTE* buffer, long length) {
     FrameRing* ring = ring_.load();
     if (ring == nullptr) return S_OK;
     // The turn is done while the frame is copied into its slot: no second copy.
-    return ring->BufferCB(buffer, length, turn_.load() ? FrameCopy::kTurned180 : FrameCopy::kAsIs);
+    const FrameCopy copy = turn_.load() ? FrameCopy::kTurned180 : FrameCopy::kAsIs;
+    const HRESULT hr = ring->BufferCB(buffer, length, copy);
+    if (FrameSnapshot* snapshot = snapshot_.load()) snapshot->Offer(buffer, length, copy);
+    return hr;
 }
 
 }  // namespace halvertone

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "capture/frame_ring.h"
+#include "capture/frame_snapshot.h"
 
 namespace halvertone {
 
@@ -19,6 +20,8 @@ class GrabberCallback final : public ISampleGrabberCB {
 
     // The ring that receives the frames; without one, frames are dropped.
     void SetRing(FrameRing* ring) { ring_.store(ring); }
+    // Where the camera view's copies go (null: nobody looks); offered after the ring.
+    void SetSnapshot(FrameSnapshot* snapshot) { snapshot_.store(snapshot); }
     // Turns every frame by 180 degrees on its way into the ring, for ceiling mounting with a
     // camera that cannot turn its own picture. The camera's buffer itself is left alone.
     void SetSoftwareTurn(bool on) { turn_.store(on); }
@@ -38,6 +41,7 @@ class GrabberCallback final : public ISampleGrabberCB {
     ~GrabberCallback() = default;
 
     std::atomic<FrameRing*> ring_{nullptr};
+    std::atomic<FrameSnapshot*> snapshot_{nullptr};
     std::atomic<bool> turn_{false};
 };
 

@@ -63,8 +63,10 @@ INT_PTR CALLBACK DialogWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_NCDESTROY:
             self->hwnd_ = nullptr;
             return FALSE;
-        default:
-            return FALSE;
+        default: {
+            INT_PTR result = FALSE;
+            return self->OnMessage(msg, wp, lp, result) ? result : FALSE;
+        }
     }
 }
 

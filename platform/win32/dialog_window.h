@@ -53,6 +53,11 @@ class DialogWindow : public DialogView {
     // and IDCANCEL, and nothing closes the dialog unless the handler ends it.
     virtual void OnCommand(int id, int code) = 0;
     virtual void OnTimer(int /*id*/) {}
+    // Any other message (painting, sizing): true when handled, with the dialog result in
+    // `result`.
+    virtual bool OnMessage(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR& /*result*/) {
+        return false;
+    }
 
   private:
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -16,12 +16,15 @@
 #include "capture/win32/ks_register_bridge.h"
 #include "platform/program_log.h"
 #include "platform/win32/module_path.h"
+#include "resources/resource.h"
+#include "shell/camera_ids.h"
 #include "shell/language_choice.h"
 #include "shell/program_paths.h"
 #include "shell/quit_switch.h"
 #include "shell/text_table.h"
 #include "shell/win32/about_dlg.h"
 #include "shell/win32/calibration_quality_box.h"
+#include "shell/win32/camera_choice_window.h"
 
 namespace halvertone {
 namespace {
@@ -122,6 +125,7 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
             screen, builder);
     };
     context.systemAbout = [this] { SystemAbout(); };
+    context.offerCameraChoice = [this](HWND owner) { ChooseCamera(owner, true); };
     // The toolbar's state exists before the main window: the trackers read it from the start.
     toolbar_ = new CDrawToolbarDlg;
     context.toolbar = toolbar_;
@@ -171,9 +175,7 @@ bool CHalvertoneApp::CreateToolbar() {
     c.camera.orientationError = [this] {
         return procedure_ && procedure_->State().orientationError.load();
     };
-    c.camera.showMainWindow = [this] {
-        if (mainWindow_) ShowWindow(mainWindow_->Handle(), SW_SHOW);
-    };
+    c.camera.showMainWindow = [this] { ShowLightInRoom(); };
     c.exit = [this] { Exit(); };
     actions_ = new ToolbarActionSet(ToolbarActionParts{instance_, c.text, &settings, &screen,
                                                        kits.picture.table, toolbar_, &engine.ink,
@@ -291,6 +293,12 @@ bool CHalvertoneApp::OnCommand(int id) {
         case CHalvertoneDlg::kPreciseMappingCommand:
             TogglePreciseMapping();
             return true;
+        case ID_CAMERA_CHOICE:
+            ChooseCamera(owner, false);
+            return true;
+        case ID_CAMERA_VIEW:
+            OpenCameraView();
+            return true;
         case kAboutCommand: {
             ModalUiActive() = 1;
             CAboutDlg(*language_, CAboutDlg::Variant::kMenu, settingsIni_.get())
@@ -318,6 +326,42 @@ void CHalvertoneApp::TogglePreciseMapping() {
         mainWindow_->MarkPreciseMapping();
         mainWindow_->RebuildTable();
     }
+}
+
+void CHalvertoneApp::ChooseCamera(HWND owner, bool atStart) {
+    const CameraChoiceContext context{
+        instance_, owner, *language_, *settingsIni_, CameraIdsFrom(settings), &ModalUiActive()};
+    const std::optional<CameraEntry> chosen = RunCameraChoice(context, atStart);
+    if (!chosen) return;
+    // At start-up the camera is looked for right after this; later the apply step reloads
+    // and reconnects. Either way the record gets the chosen ids also when it is read from
+    // the registry, which the written file does not reach.
+    if (!atStart) controller_->Apply();
+    SetCameraIds(settings, chosen->pid, chosen->vid);
+}
+
+void CHalvertoneApp::OpenCameraView() {
+    if (!mainWindow_) return;
+    TrackingEngine& engine = mainWindow_->Engine();
+    if (!cameraView_) {
+        snapshot_ = new FrameSnapshot(engine.clock);
+        GrabberCallback::Instance().SetSnapshot(snapshot_);
+        cameraView_ = new CameraViewWindow(CameraViewContext{
+            instance_, *language_, settings, mapping, engine.ring, *snapshot_, engine.clock});
+    }
+    cameraView_->Open();
+}
+
+void CHalvertoneApp::ShowLightInRoom() {
+    if (!mainWindow_) return;
+    ShowWindow(mainWindow_->Handle(), SW_SHOW);
+    // The view shows where the light is; the main window's message stays as it is.
+    const std::string offer = ReadText(*language_, TextId::kCheckEnvOpenView);
+    if (offer.empty()) return;
+    const std::string text = ReadText(*language_, TextId::kCheckEnvNgMessage) + "\r\n\r\n" + offer;
+    if (MessageBoxA(mainWindow_->Handle(), text.c_str(), kProgramCaption,
+                    MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) == IDYES)
+        OpenCameraView();
 }
 
 void CHalvertoneApp::SystemAbout() {

@@ -23,6 +23,7 @@
 #include "platform/win32/win32_message_box.h"
 #include "shell/settings_controller.h"
 #include "shell/win32/automation_server.h"
+#include "shell/win32/camera_view_window.h"
 #include "shell/win32/halvertone_dlg.h"
 #include "shell/win32/kit_loader.h"
 #include "shell/win32/registry_settings.h"
@@ -90,6 +91,13 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     void SystemAbout();
     // "Precise mapping" in the tray menu: "Mapping Mode" 2 or back to 0, written and applied.
     void TogglePreciseMapping();
+    // The camera choice dialog; a chosen camera's ids are written and taken into use. At
+    // start-up it is shown only when a camera is present.
+    void ChooseCamera(HWND owner, bool atStart);
+    // The camera view, made at its first opening.
+    void OpenCameraView();
+    // After a failed room check: the main window with its message, and the offer of the view.
+    void ShowLightInRoom();
     bool CreateToolbar();
     std::string LanguageText(const std::string& section, const std::string& key);
 
@@ -116,6 +124,8 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     DesktopRepainter* repainter_ = nullptr;
     WorkerToolDispatch* dispatch_ = nullptr;
     CalibrationProcedure* procedure_ = nullptr;
+    FrameSnapshot* snapshot_ = nullptr;
+    CameraViewWindow* cameraView_ = nullptr;
     ProcedureRun* calibrationRun_ = nullptr;
 };
 

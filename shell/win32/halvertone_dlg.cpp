@@ -13,6 +13,7 @@
 #include "capture/win32/grabber_callback.h"
 #include "platform/program_log.h"
 #include "shell/text_table.h"
+#include "shell/win32/camera_tray_items.h"
 
 namespace halvertone {
 namespace {
@@ -142,6 +143,7 @@ void CHalvertoneDlg::BuildMenu() {
                     text.c_str());
         break;
     }
+    AddCameraTrayItems(subMenu_, *c_.language);
     MarkPreciseMapping();
 }
 
@@ -172,6 +174,8 @@ void CHalvertoneDlg::ShowCameraIcon(bool connected) {
 void CHalvertoneDlg::StartCamera() {
     GrabberCallback::Instance().SetRing(&engine_->ring);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // Without ids nothing would be matched: let the user pick one of the cameras present.
+    if (c_.settings->cameraIdCount == 0 && c_.offerCameraChoice) c_.offerCameraChoice(hwnd_);
     graph_.SetWrongSizeText(ReadText(*c_.language, TextId::kMsgCameraNo640x480));
     const HRESULT hr = graph_.Build(true, CameraIdsFrom(*c_.settings),
                                     ReadText(*c_.language, TextId::kMsgCameraNoFind),

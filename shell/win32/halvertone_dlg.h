@@ -14,9 +14,9 @@
 #include "calibration/screen_mapping.h"
 #include "capture/win32/capture_graph.h"
 #include "platform/profile_store.h"
-#include "tracking/toolbar_view.h"
 #include "shell/win32/tracking_engine.h"
 #include "shell/win32/tray_icon.h"
+#include "tracking/toolbar_view.h"
 
 namespace halvertone {
 
@@ -34,6 +34,9 @@ struct MainWindowContext {
     std::function<void()> rebuildForDisplay;
     // The About box from the system menu.
     std::function<void()> systemAbout;
+    // At start-up without camera ids: the camera choice, if a camera is present; a choice
+    // is written and read back into the settings before the camera is looked for.
+    std::function<void(HWND owner)> offerCameraChoice;
     // The drawing toolbar as the trackers see it, and its ToolMode.
     ToolbarView* toolbar = nullptr;
     SharedValue<int32_t>* toolMode = nullptr;

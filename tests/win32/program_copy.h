@@ -161,6 +161,13 @@ inline std::vector<HWND> WindowsOf(DWORD pid, const std::string& className,
     return q.found;
 }
 
+// A visible dialog of `pid` with `caption`, or null.
+inline HWND VisibleDialogOf(DWORD pid, const std::string& caption) {
+    for (HWND w : WindowsOf(pid, "#32770", caption))
+        if (IsWindowVisible(w)) return w;
+    return nullptr;
+}
+
 // The main window of `pid` (dialog 102 with its video area, captioned "Halvertone"), or null.
 inline HWND MainWindowOf(DWORD pid) {
     constexpr int kVideoArea = 1075;

@@ -1,16 +1,13 @@
 // The unchanged program with virtual webcams plugged into the Wine prefix, no simulator
 // switched on: it takes the camera its "VID"/"PID" name among others, reports a camera it
 // cannot find, loses an unplugged camera and finds it again, and the pen moves the cursor.
+#include "webcam_program.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 
-#include "annotation/toolbar_layout.h"
-#include "message_pump.h"
-#include "simulator/perfect_calibration.h"
-#include "platform/win32/private_profile_store.h"
 #include "plugged_webcam.h"
 #include "program_copy.h"
 #include "tools/win32/handle_table.h"
@@ -23,45 +20,12 @@ using testing::PluggedWebcam;
 using testing::ProgramCopy;
 using testing::WaitForWindow;
 
-constexpr char kProgram[] = "halvertone.exe";
-// The view both sides assume: the camera model's default with this lens.
-constexpr double kK1 = -0.05;
-
-std::string Settings(const std::string& vid, const std::string& pid) {
-    return "[SETTING]\r\nPID=" + pid + "\r\nVID=" + vid + "\r\nSIDE=1\r\nPen Button Mode=1\r\n";
-}
-
-// A copy of the program calibrated as a perfect run through the virtual webcam would be.
-void Calibrate(const ProgramCopy& copy) {
-    sim::CameraView view;
-    view.k1 = kK1;
-    PrivateProfileStore settingsFile(copy.File("Setting.ini"));
-    ASSERT_TRUE(sim::StorePerfectCalibration(
-        settingsFile, view,
-        TargetGeometry{16, 10, 10, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
-}
-
-HWND VisibleToolbar(DWORD pid) {
-    for (HWND w : testing::WindowsOf(pid, "#32770", ""))
-        if (GetDlgItem(w, toolbar_button::kMouse) != nullptr && IsWindowVisible(w)) return w;
-    return nullptr;
-}
-
-::testing::AssertionResult CursorNear(int x, int y, DWORD limitMs) {
-    // The table maps a camera pixel to about 2 screen pixels; the lens adds a little.
-    constexpr int kTolerance = 8;
-    POINT p{};
-    const bool reached = testing::PumpUntil(
-        [&] {
-            GetCursorPos(&p);
-            return std::abs(p.x - x) <= kTolerance && std::abs(p.y - y) <= kTolerance;
-        },
-        limitMs);
-    if (reached) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the cursor stayed at " << p.x << "," << p.y;
-}
-
-const std::string kLiveCamera = "LivePen=1\nK1=-0.05\n";
+using testing::Calibrate;
+using testing::CursorNear;
+using testing::kLiveCamera;
+using testing::kProgram;
+using testing::Settings;
+using testing::VisibleToolbar;
 
 TEST(WebcamProgram, TakesTheCameraItsIdsNameAndThePenMovesTheCursor) {
     PluggedWebcam other("Virtual Other", "1d6b", "0201", "PenScript=pen.txt\nK1=-0.05\n");

@@ -9,8 +9,9 @@
 #include "calibration/projection_method_dialog.h"
 #include "calibration/target_layout.h"
 #include "platform/ini_file_store.h"
-#include "simulator/perfect_calibration.h"
+#include "resources/resource.h"
 #include "shell/settings_loader.h"
+#include "simulator/perfect_calibration.h"
 #include "tools/win32/lesson/ink_check.h"
 #include "tools/win32/virtual_webcam/webcam_config.h"
 
@@ -75,6 +76,8 @@ int Lesson::Run() {
         {"erase part of the writing", &Lesson::Erase},
         {"clean, then redraw", &Lesson::CleanAndRedraw},
         {"save a screen capture as PNG", &Lesson::Capture},
+        // Last before the exit, so that its window has no part in the ink steps' screens.
+        {"look through the camera view", &Lesson::LookThroughCameraView},
         {"exit from the tray menu", &Lesson::Exit},
     };
     bool running = true;
@@ -199,6 +202,7 @@ bool Lesson::Start() {
         Note("cannot start " + exe);
         return false;
     }
+    if (!ChooseCamera()) return false;
     // The main window starts hidden.
     main_ = WaitFor([&] { return FindWindowWithChild(process_.dwProcessId, "#32770", 1075, true); },
                     20000);
@@ -220,6 +224,74 @@ bool Lesson::Start() {
     Note("toolbar at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
          std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top));
     return main_ != nullptr;
+}
+
+void Lesson::ClickWithMouse(POINT p) {
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in[3]{};
+    for (INPUT& i : in) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = static_cast<LONG>((p.x * 65535LL + w / 2) / (w - 1));
+        i.mi.dy = static_cast<LONG>((p.y * 65535LL + h / 2) / (h - 1));
+    }
+    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    // One event at a time, with a pause, so the moves are not merged away.
+    for (INPUT& i : in) {
+        SendInput(1, &i, sizeof(INPUT));
+        Sleep(100);
+    }
+}
+
+bool Lesson::ChooseCamera() {
+    // A fresh installation names no camera: the program lists the ones present.
+    const HWND choice = WaitFor(
+        [&] { return FindWindowWithChild(process_.dwProcessId, "#32770", IDC_CAMERA_LIST); },
+        20000);
+    POINT ok{};
+    if (!choice || !ChildCentre(choice, IDOK, ok)) {
+        Note("no camera choice offered");
+        return false;
+    }
+    Sleep(500);
+    Shot("camera-dialog");
+    // The lesson's camera is the only one plugged in, and the list starts on it. No camera runs
+    // yet, so the pen cannot press OK: the teacher clicks it with the mouse.
+    ClickWithMouse(ok);
+    if (!WaitFor([&] { return IsWindow(choice) ? nullptr : choice; }, 5000)) {
+        Note("the camera choice did not close");
+        return false;
+    }
+    return true;
+}
+
+bool Lesson::LookThroughCameraView() {
+    // The tray menu's "Camera view" command.
+    PostMessageA(main_, WM_COMMAND, ID_CAMERA_VIEW, 0);
+    const HWND view = WaitFor(
+        [&] {
+            HWND w = FindWindowA(nullptr, "Camera view");
+            return w && IsWindowVisible(w) ? w : nullptr;
+        },
+        5000);
+    if (!view) {
+        Note("no camera view");
+        return false;
+    }
+    // The pen held up beside the view, where the view shows it with its box.
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    user_.Hold(POINT{3 * w / 4, 3 * h / 4}, 400);
+    Sleep(800);
+    Shot("camera-view");
+    user_.Lift();
+    user_.Rest(500);
+    PostMessageA(view, WM_CLOSE, 0, 0);
+    if (!WaitFor([&] { return IsWindowVisible(view) ? nullptr : view; }, 5000)) {
+        Note("the camera view did not close");
+        return false;
+    }
+    return true;
 }
 
 bool Lesson::Calibrate() {

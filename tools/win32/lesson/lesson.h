@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "platform/win32/screen_shot.h"
-#include "tools/win32/virtual_webcam/live_pen.h"
 #include "tools/win32/lesson/lesson_windows.h"
 #include "tools/win32/lesson/menu_reader.h"
 #include "tools/win32/lesson/virtual_user.h"
+#include "tools/win32/virtual_webcam/live_pen.h"
 
 namespace halvertone::lesson {
 
@@ -38,6 +38,11 @@ class Lesson {
   private:
     bool StoreFirstCalibration(int screenWidth, int screenHeight);
     bool Start();
+    // The camera choice the program offers on its first start: the lesson's camera is taken.
+    bool ChooseCamera();
+    // A click with the system mouse, for what the pen cannot reach yet.
+    static void ClickWithMouse(POINT p);
+    bool LookThroughCameraView();
     bool Calibrate();
     bool MouseClick();
     bool Write();
