@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "platform/ini_file_store.h"
-#include "simulator/camera_model.h"
 #include "shell/calibration_quality_report.h"
+#include "simulator/camera_model.h"
 #include "support/memory_profile_store.h"
 
 namespace halvertone {
@@ -74,8 +74,7 @@ TEST(CalibrationQuality, AScreenSeenSmallOrPointsThatFitNoViewArePoor) {
 
 TEST(CalibrationQuality, TheUserIsToldInTheLanguageFilesWordsAndTheAboutBoxKeepsTheFigure) {
     IniFileStore english(
-        (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
-         "Language" / "English.ini")
+        (std::filesystem::path(HALVERTONE_SOURCE_DIR) / "resources" / "Language" / "English.ini")
             .string());
     MeasuredPoints off = Measured(Lens());
     off.points[3].x += 10;

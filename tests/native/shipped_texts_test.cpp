@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "base/setting_keys.h"
-#include "platform/ini_file_store.h"
 #include "doubles/recording_message_box.h"
+#include "platform/ini_file_store.h"
 #include "shell/language_choice.h"
 #include "shell/settings_loader.h"
 #include "shell/text_table.h"
@@ -14,9 +14,7 @@ namespace halvertone {
 namespace {
 
 std::string ResourcesDir() {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-            "resources" / "")
-        .string();
+    return (std::filesystem::path(HALVERTONE_SOURCE_DIR) / "resources" / "").string();
 }
 
 TEST(ShippedTexts, EveryLanguageOfTheIndexHasEveryText) {
