@@ -73,7 +73,6 @@ constexpr std::array<TextEntry, static_cast<size_t>(TextId::kCount)> kEntries = 
     {TextId::kCameraViewCaption, kCameraView, "Caption", 100},
     {TextId::kCameraViewFigures, kCameraView, "Figures", 300},
     {TextId::kCameraViewNoPicture, kCameraView, "No Picture", 300},
-    {TextId::kCheckEnvOpenView, kCheckEnv, "Open View", 300},
 }};
 
 constexpr bool EntriesInIdOrder() {

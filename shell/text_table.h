@@ -73,7 +73,6 @@ enum class TextId : uint8_t {
     kCameraViewCaption,
     kCameraViewFigures,  // {fps}, {lost}, {ms}, {tracked}
     kCameraViewNoPicture,
-    kCheckEnvOpenView,  // asked after the room check failed
     kCount
 };
 

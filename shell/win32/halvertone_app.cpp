@@ -175,7 +175,9 @@ bool CHalvertoneApp::CreateToolbar() {
     c.camera.orientationError = [this] {
         return procedure_ && procedure_->State().orientationError.load();
     };
-    c.camera.showMainWindow = [this] { ShowLightInRoom(); };
+    c.camera.showMainWindow = [this] {
+        if (mainWindow_) ShowWindow(mainWindow_->Handle(), SW_SHOW);
+    };
     c.exit = [this] { Exit(); };
     actions_ = new ToolbarActionSet(ToolbarActionParts{instance_, c.text, &settings, &screen,
                                                        kits.picture.table, toolbar_, &engine.ink,
@@ -350,18 +352,6 @@ void CHalvertoneApp::OpenCameraView() {
             instance_, *language_, settings, mapping, engine.ring, *snapshot_, engine.clock});
     }
     cameraView_->Open();
-}
-
-void CHalvertoneApp::ShowLightInRoom() {
-    if (!mainWindow_) return;
-    ShowWindow(mainWindow_->Handle(), SW_SHOW);
-    // The view shows where the light is; the main window's message stays as it is.
-    const std::string offer = ReadText(*language_, TextId::kCheckEnvOpenView);
-    if (offer.empty()) return;
-    const std::string text = ReadText(*language_, TextId::kCheckEnvNgMessage) + "\r\n\r\n" + offer;
-    if (MessageBoxA(mainWindow_->Handle(), text.c_str(), kProgramCaption,
-                    MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) == IDYES)
-        OpenCameraView();
 }
 
 void CHalvertoneApp::SystemAbout() {

@@ -96,8 +96,6 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     void ChooseCamera(HWND owner, bool atStart);
     // The camera view, made at its first opening.
     void OpenCameraView();
-    // After a failed room check: the main window with its message, and the offer of the view.
-    void ShowLightInRoom();
     bool CreateToolbar();
     std::string LanguageText(const std::string& section, const std::string& key);
 
