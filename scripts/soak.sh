@@ -149,7 +149,9 @@ if [ "$crashed" -eq 0 ]; then
 fi
 kill "$watcher" 2>/dev/null || true
 camera unplug "Soak Camera" || true
-cursor_moves=$([ -f "$out/cursor.log" ] && grep -c " move$" "$out/cursor.log" || echo 0)
+# The watch is a Windows program: its lines end in CR LF.
+cursor_moves=$(grep -c " move" "$out/cursor.log" 2>/dev/null || true)
+cursor_moves=${cursor_moves:-0}
 
 rc=0
 python3 - "$out" "$duration" "$crashed" "$exited" "${status:-none}" "$handle_slack" "$growth_mb" \
