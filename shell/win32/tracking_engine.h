@@ -5,7 +5,6 @@
 // threads of the system.
 #include <windows.h>
 
-
 #include "annotation/eraser_mode.h"
 #include "annotation/pen_mode.h"
 #include "calibration/screen_mapping.h"
