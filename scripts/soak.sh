@@ -107,13 +107,14 @@ sample() {
 crashed=0
 next=$every
 plugged=1
+unplugs=0
 while :; do
     now=$(($(date +%s) - start))
     [ "$now" -ge "$duration" ] && break
     if [ "$unplug_every" -gt 0 ]; then
         phase=$((now % unplug_every))
         if [ "$plugged" -eq 1 ] && [ "$phase" -ge $((unplug_every - unplug_for)) ]; then
-            camera unplug "Soak Camera" && plugged=0 && echo "  ${now} s: camera unplugged"
+            camera unplug "Soak Camera" && plugged=0 && unplugs=$((unplugs + 1)) && echo "  ${now} s: camera unplugged"
         elif [ "$plugged" -eq 0 ] && [ "$phase" -lt $((unplug_every - unplug_for)) ]; then
             camera plug "Soak Camera" 1d6b 0470 "$out/webcam.ini" && plugged=1 &&
                 echo "  ${now} s: camera plugged in again"
@@ -149,13 +150,18 @@ if [ "$crashed" -eq 0 ]; then
 fi
 kill "$watcher" 2>/dev/null || true
 camera unplug "Soak Camera" || true
-cursor_moves=$([ -f "$out/cursor.log" ] && grep -c " move$" "$out/cursor.log" || echo 0)
+# The watch is a Windows program: its lines end in CR LF.
+cursor_moves=$(grep -c " move" "$out/cursor.log" 2>/dev/null || true)
+cursor_moves=${cursor_moves:-0}
 
 rc=0
+# Wine 8 keeps handles the program lets go of: 4 of every capture graph torn down, and 1 of
+# every device enumeration, which the program repeats each second while its camera is away.
+wine_keeps_per_unplug=$((4 + unplug_for + 1))
 python3 - "$out" "$duration" "$crashed" "$exited" "${status:-none}" "$handle_slack" "$growth_mb" \
-    "$cursor_moves" <<'PY' || rc=$?
+    "$cursor_moves" "$unplugs" "$wine_keeps_per_unplug" <<'PY' || rc=$?
 import csv, sys
-out, duration, crashed, exited, status, slack, growth_mb, moves = sys.argv[1:]
+out, duration, crashed, exited, status, slack, growth_mb, moves, unplugs, per_unplug = sys.argv[1:]
 rows = list(csv.DictReader(open(f"{out}/samples.csv")))
 live = [r for r in rows if r["alive"] == "true"]
 checks = []
@@ -175,8 +181,10 @@ if live:
     handles = [int(r["handles"]) for r in live]
     base_h = int(base["handles"])
     peak_h = max(int(r["handles"]) for r in live[live.index(base):])
-    check(peak_h - base_h <= int(slack), f"handles flat: {base_h} at {base['elapsed_s']} s, "
-          f"peak {peak_h}, last {last['handles']} (slack {slack})")
+    allowed = int(slack) + int(unplugs) * int(per_unplug)
+    check(peak_h - base_h <= allowed, f"handles flat: {base_h} at {base['elapsed_s']} s, "
+          f"peak {peak_h}, last {last['handles']} (slack {slack}, and {per_unplug} that Wine "
+          f"keeps for each of {unplugs} unplugs)")
     grow = (int(last["memory_bytes"]) - int(base["memory_bytes"])) / 2**20
     check(grow <= float(growth_mb), f"memory (private bytes, or commit under Wine) "
           f"{int(base['memory_bytes']) / 2**20:.1f} MiB -> "

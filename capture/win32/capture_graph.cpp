@@ -127,12 +127,8 @@ HRESULT CaptureGraph::Build(bool showErrors, const CameraIds& ids, const std::st
 HRESULT CaptureGraph::BuildGraph(bool showErrors, const CameraIds& ids,
                                  const std::string& noFindText, HWND preview) {
     TearDown();
-    if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_ALL, IID_IGraphBuilder,
-                                PutVoid(graph_)))) {
-        graph_.Reset();
-        return Fail(showErrors, "Could not create filter graph", E_FAIL);
-    }
-
+    // Look for the camera before making a graph: a camera that stays away is retried every
+    // second, and Wine keeps a handle of every filter graph made and released.
     if (ids.count != 0 && FindDevice(ids) == S_FALSE) {
         std::fputs("There are no VideoInputDevice devices available\n", stdout);
         std::fflush(stdout);
@@ -140,8 +136,12 @@ HRESULT CaptureGraph::BuildGraph(bool showErrors, const CameraIds& ids,
     }
     if (device_ == nullptr) {
         if (showErrors && errorSink_) errorSink_(noFindText.substr(0, kNoFindChars));
-        graph_.Reset();
         return E_FAIL;
+    }
+    if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_ALL, IID_IGraphBuilder,
+                                PutVoid(graph_)))) {
+        graph_.Reset();
+        return Fail(showErrors, "Could not create filter graph", E_FAIL);
     }
 
     HRESULT hr = graph_->AddFilter(device_.Get(), L"Cap");

@@ -11,8 +11,12 @@ constexpr int kStepMs = 15;
 constexpr int kSettleMs = 150;
 // A hand never draws a perfectly straight line. The pen keeps a point only when it moved two
 // pixels on both axes, and the camera sees the screen coarser than that: the wobble swings by
-// four pixels from step to step so that a straight stroke keeps being drawn as it goes.
-constexpr int kWobble[] = {2, -2};
+// six pixels so that a straight stroke keeps being drawn as it goes. Each side is held for
+// four steps, longer than a frame at 30 frames per second: a wobble that changed side every
+// step would beat with the frame rate, and the camera would see one side only for many
+// frames, leaving a stroke's end undrawn.
+constexpr int kWobble[] = {3, -3};
+constexpr int kWobbleSteps = 4;
 
 }  // namespace
 
@@ -41,8 +45,9 @@ void VirtualUser::Stroke(const std::vector<POINT>& path, int pixelsPerStep) {
         const int steps = std::max(1, static_cast<int>(length / std::max(1, pixelsPerStep)));
         for (int s = 1; s <= steps; ++s) {
             const double t = static_cast<double>(s) / steps;
-            const int wx = s < steps ? kWobble[s % 2] : 0;
-            const int wy = s < steps ? kWobble[(s + 1) % 2] : 0;
+            const int side = s / kWobbleSteps;
+            const int wx = s < steps ? kWobble[side % 2] : 0;
+            const int wy = s < steps ? kWobble[(side + 1) % 2] : 0;
             const POINT q{static_cast<LONG>(std::lround(a.x + (b.x - a.x) * t)) + wx,
                           static_cast<LONG>(std::lround(a.y + (b.y - a.y) * t)) + wy};
             Hold(q, kStepMs);
