@@ -4,10 +4,11 @@
 
 #include "annotation/pen_menu_choices.h"
 #include "calibration/text_lookup.h"
+#include "platform/win32/dialog_window.h"
 
 namespace halvertone {
 
-class LineWidthDialog final : public LineWidthPicker {
+class LineWidthDialog final : public LineWidthPicker, private DialogWindow {
   public:
     LineWidthDialog(HINSTANCE resources, TextLookup text);
     void SetOwner(HWND owner) { owner_ = owner; }
@@ -15,9 +16,10 @@ class LineWidthDialog final : public LineWidthPicker {
     std::optional<int32_t> Choose(int32_t current) override;
 
   private:
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp);
-    void OnInit(HWND dialog);
-    void ShowValue(HWND dialog);
+    void OnInitDialog() override;
+    void OnCommand(int id, int code) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+    void ShowValue();
 
     HINSTANCE resources_;
     TextLookup text_;

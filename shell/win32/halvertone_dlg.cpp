@@ -12,6 +12,7 @@
 #include "capture/camera_rebuild.h"
 #include "capture/win32/grabber_callback.h"
 #include "platform/program_log.h"
+#include "resources/resource.h"
 #include "shell/text_table.h"
 #include "shell/win32/camera_tray_items.h"
 
@@ -112,6 +113,13 @@ BOOL CHalvertoneDlg::OnInitDialog() {
 
     SetDlgItemTextA(hwnd_, kStatusLineId,
                     ReadText(*c_.language, TextId::kCheckEnvNgMessage).c_str());
+    // The window shows itself when the room check fails: its button opens the camera view,
+    // where the light shows up, without a question in the way of the start-up.
+    const std::string view = ReadText(*c_.language, TextId::kMenuCameraView);
+    if (view.empty())
+        ShowWindow(GetDlgItem(hwnd_, ID_CAMERA_VIEW), SW_HIDE);
+    else
+        SetDlgItemTextA(hwnd_, ID_CAMERA_VIEW, view.c_str());
     SetWindowTextA(hwnd_, ReadText(*c_.language, TextId::kMainWindowCaption).c_str());
     return TRUE;
 }

@@ -146,7 +146,13 @@ TEST(CameraViewProgram, ALampAtStartShowsUpTintedInTheView) {
         },
         12000);
     ASSERT_NE(main, nullptr) << "the failed room check did not show the main window";
-    PostMessageA(main, WM_COMMAND, ID_CAMERA_VIEW, 0);
+    // Its message comes with a way to the view.
+    HWND button = GetDlgItem(main, ID_CAMERA_VIEW);
+    ASSERT_TRUE(button != nullptr && IsWindowVisible(button)) << "no camera view button";
+    char text[64] = {};
+    GetWindowTextA(button, text, sizeof text);
+    EXPECT_STREQ(text, "Camera view");
+    PostMessageA(button, BM_CLICK, 0, 0);
     HWND view = WaitForWindow([&] { return VisibleDialogOf(pid, "Camera view"); });
     ASSERT_NE(view, nullptr) << "the camera view did not open";
     // The lamp shows up tinted as a light at or above the threshold.
