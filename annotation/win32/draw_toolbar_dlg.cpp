@@ -32,32 +32,16 @@ bool CDrawToolbarDlg::Create(DrawToolbarContext context) {
     c_ = std::move(context);
     thread_ = GetCurrentThreadId();
     screenDrawMessage_ = RegisterWindowMessageA(kScreenDrawMessageName);
-    HWND hwnd = CreateDialogParamA(c_.resources, MAKEINTRESOURCEA(kTemplateId), nullptr, Proc,
-                                   reinterpret_cast<LPARAM>(this));
-    return hwnd != nullptr;
+    return CreateModeless(c_.resources, kTemplateId, nullptr);
 }
 
 void CDrawToolbarDlg::Destroy() {
-    HWND hwnd = hwnd_.exchange(nullptr);
     visible_ = false;
-    if (hwnd) DestroyWindow(hwnd);
+    if (HWND hwnd = Handle()) DestroyWindow(hwnd);
 }
 
 bool CDrawToolbarDlg::OnOwnThread() const {
     return GetCurrentThreadId() == thread_;
-}
-
-INT_PTR CALLBACK CDrawToolbarDlg::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<CDrawToolbarDlg*>(lp);
-        SetWindowLongPtrA(hwnd, DWLP_USER, lp);
-        self->hwnd_ = hwnd;
-        self->OnInitDialog();
-        return FALSE;  // the focus stays where the initialisation left it
-    }
-    auto* self = reinterpret_cast<CDrawToolbarDlg*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (!self || self->hwnd_.load() != hwnd) return FALSE;
-    return self->OnMessage(msg, wp, lp);
 }
 
 void CDrawToolbarDlg::OnInitDialog() {
@@ -86,7 +70,7 @@ void CDrawToolbarDlg::OnInitDialog() {
     if (check.Run(c_.resources, Handle()) != 0) {
         if (s.operationMode == 0) {
             Show();
-            SetTimer(Handle(), kKeepOnTopTimer, kKeepOnTopMs, nullptr);
+            ::SetTimer(Handle(), kKeepOnTopTimer, kKeepOnTopMs, nullptr);
         }
         c_.checkEnvironment->mode = false;
     } else {
@@ -96,56 +80,49 @@ void CDrawToolbarDlg::OnInitDialog() {
     }
     if (c_.camera.turnImage) c_.camera.turnImage();
     if (!(c_.camera.orientationError && c_.camera.orientationError()))
-        SetTimer(Handle(), kWatchdogTimer, kWatchdogMs, nullptr);
+        ::SetTimer(Handle(), kWatchdogTimer, kWatchdogMs, nullptr);
     // The icon tells the truth about a camera that was missing at start-up too; the watchdog
     // would otherwise only correct it a second later.
     if (c_.camera.showIcon) c_.camera.showIcon(CameraConnected() != 0);
 }
 
-INT_PTR CDrawToolbarDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+bool CDrawToolbarDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
+    result = TRUE;
     if (screenDrawMessage_ != 0 && msg == screenDrawMessage_) {
         const intptr_t answer = HandleScreenDrawMessage(
             wp, static_cast<intptr_t>(lp), c_.settings->operationMode, captureTool, *this);
         SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, answer);
-        return TRUE;
+        return true;
     }
     switch (msg) {
-        case WM_COMMAND:
-            OnCommand(LOWORD(wp));
-            return TRUE;
-        case WM_TIMER:
-            OnTimer(static_cast<UINT>(wp));
-            return TRUE;
         case WM_CLOSE:
             Hide();
             ExitWithoutAsking() = 1;
             if (c_.exit) c_.exit();
-            return TRUE;
+            return true;
         case WM_MEASUREITEM:
         case WM_DRAWITEM:
-            if (c_.actions.ownerDraw && c_.actions.ownerDraw(msg, wp, lp)) {
-                SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, TRUE);
-                return TRUE;
-            }
-            return FALSE;
+            if (!c_.actions.ownerDraw || !c_.actions.ownerDraw(msg, wp, lp)) return false;
+            SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, TRUE);
+            return true;
         case WM_WINDOWPOSCHANGED:
             visible_ = IsWindowVisible(Handle()) != FALSE;
-            return FALSE;
+            return false;
         case kSideCommandMessage:
             OnSideCommand(static_cast<int32_t>(wp));
-            return TRUE;
+            return true;
         case kSelectToolMessage:
             PressAndSelect(static_cast<int32_t>(wp));
-            return TRUE;
+            return true;
         case kEnableRedrawMessage:
             EnableRedrawButton();
-            return TRUE;
+            return true;
         default:
-            return FALSE;
+            return false;
     }
 }
 
-void CDrawToolbarDlg::OnTimer(UINT id) {
+void CDrawToolbarDlg::OnTimer(int id) {
     switch (id) {
         case kKeepOnTopTimer:
             KeepOnTop();
@@ -164,15 +141,15 @@ void CDrawToolbarDlg::OnTimer(UINT id) {
 void CDrawToolbarDlg::StopTimers() {
     HWND hwnd = Handle();
     if (!hwnd) return;
-    KillTimer(hwnd, kKeepOnTopTimer);
-    KillTimer(hwnd, kWatchdogTimer);
-    KillTimer(hwnd, kReconnectTimer);
+    ::KillTimer(hwnd, kKeepOnTopTimer);
+    ::KillTimer(hwnd, kWatchdogTimer);
+    ::KillTimer(hwnd, kReconnectTimer);
 }
 
-void CDrawToolbarDlg::StartTimer(UINT id, UINT elapseMs) {
+void CDrawToolbarDlg::StartToolbarTimer(UINT id, UINT elapseMs) {
     if (!Handle()) return;
     if (id == kReconnectTimer) reconnectAfterApply_ = true;
-    SetTimer(Handle(), id, elapseMs, nullptr);
+    ::SetTimer(Handle(), id, elapseMs, nullptr);
 }
 
 PixelRect CDrawToolbarDlg::WindowRect() const {

@@ -31,6 +31,7 @@
 #include "annotation/ink_toolbar.h"
 #include "platform/profile_store.h"
 #include "platform/screen_repainter.h"
+#include "platform/win32/dialog_window.h"
 #include "tracking/tool_mode.h"
 #include "tracking/toolbar_view.h"
 #include "tracking/check_environment.h"
@@ -95,7 +96,8 @@ struct DrawToolbarContext {
 class CDrawToolbarDlg final : public ToolbarView,
                               public InkToolbar,
                               public ToolbarForCapture,
-                              private CaptureToolHost {
+                              private CaptureToolHost,
+                              private DialogWindow {
   public:
     static constexpr int kTemplateId = 162;
     static constexpr UINT kKeepOnTopTimer = 809;
@@ -114,7 +116,7 @@ class CDrawToolbarDlg final : public ToolbarView,
     // check-environment dialog); false when the window could not be created.
     bool Create(DrawToolbarContext context);
     void Destroy();
-    HWND Handle() const { return hwnd_.load(); }
+    using DialogWindow::Handle;
 
     // Reads "IcoInfo.ini" again and docks (initialisation, display change).
     void LayOut();
@@ -122,7 +124,7 @@ class CDrawToolbarDlg final : public ToolbarView,
     void StopTimers();
     // The settings apply step's reconnect (4369 at 1000 ms); it also ends the modal state
     // the apply step leaves behind.
-    void StartTimer(UINT id, UINT elapseMs);
+    void StartToolbarTimer(UINT id, UINT elapseMs);
 
     // The pen of new strokes; initially "Pen Color", "Pen Width", "Transparency".
     PenAttributes pen;
@@ -153,11 +155,13 @@ class CDrawToolbarDlg final : public ToolbarView,
     void Redraw() override;
 
   private:
-    static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
-    void OnInitDialog();
-    void OnCommand(int id);
-    void OnTimer(UINT id);
+    // The dialog window's Show(bool) stays beside the toolbar's own Show().
+    using DialogWindow::Show;
+    void OnInitDialog() override;
+    bool FocusFirstControl() const override { return false; }
+    void OnCommand(int id, int code) override;
+    void OnTimer(int id) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
     bool OnOwnThread() const;
 
     // Layout and docking
@@ -192,7 +196,6 @@ class CDrawToolbarDlg final : public ToolbarView,
     void ShowToolbar() override { Show(); }
 
     DrawToolbarContext c_;
-    std::atomic<HWND> hwnd_{nullptr};
     DWORD thread_ = 0;
     UINT screenDrawMessage_ = 0;
     std::atomic<bool> visible_{false};

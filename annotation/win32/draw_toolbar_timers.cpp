@@ -25,25 +25,25 @@ void CDrawToolbarDlg::KeepOnTop() {
 void CDrawToolbarDlg::Watchdog() {
     if (c_.ring->TakeFrameArrived()) return;
     HWND hwnd = Handle();
-    KillTimer(hwnd, kWatchdogTimer);
+    ::KillTimer(hwnd, kWatchdogTimer);
     if (c_.camera.showIcon) c_.camera.showIcon(false);
-    SetTimer(hwnd, kReconnectTimer, kReconnectMs, nullptr);
+    ::SetTimer(hwnd, kReconnectTimer, kReconnectMs, nullptr);
     if (c_.settings->operationMode == 0) Hide();
     CameraConnected() = 0;
 }
 
 void CDrawToolbarDlg::Reconnect() {
     HWND hwnd = Handle();
-    KillTimer(hwnd, kReconnectTimer);
+    ::KillTimer(hwnd, kReconnectTimer);
     const bool afterApply = reconnectAfterApply_;
     reconnectAfterApply_ = false;
     const bool ok = c_.camera.reconnect && c_.camera.reconnect();
     if (!ok) {
-        SetTimer(hwnd, kReconnectTimer, kReconnectMs, nullptr);
+        ::SetTimer(hwnd, kReconnectTimer, kReconnectMs, nullptr);
     } else {
         if (c_.camera.showIcon) c_.camera.showIcon(true);
         if (c_.settings->operationMode == 0) Show();
-        SetTimer(hwnd, kWatchdogTimer, kWatchdogMs, nullptr);
+        ::SetTimer(hwnd, kWatchdogTimer, kWatchdogMs, nullptr);
         c_.clock->SleepMs(kTurnAfterReconnectMs);
         if (c_.camera.turnImage) c_.camera.turnImage();
         CameraConnected() = 1;

@@ -65,7 +65,7 @@ void StartShown(std::string commandLine) {
 
 }  // namespace
 
-void CDrawToolbarDlg::OnCommand(int id) {
+void CDrawToolbarDlg::OnCommand(int id, int /*code*/) {
     // Radio buttons report every click; a tool runs only when its button ends up selected.
     auto selected = [this](int button) {
         return IsDlgButtonChecked(Handle(), button) == BST_CHECKED;

@@ -41,7 +41,7 @@ INT_PTR CALLBACK DialogWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         SetWindowLongPtrA(hwnd, DWLP_USER, lp);
         self->hwnd_ = hwnd;
         self->OnInitDialog();
-        return TRUE;
+        return self->FocusFirstControl() ? TRUE : FALSE;
     }
     auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrA(hwnd, DWLP_USER));
     if (self == nullptr) return FALSE;

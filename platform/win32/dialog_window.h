@@ -49,6 +49,8 @@ class DialogWindow : public DialogView {
     bool CreateModeless(HINSTANCE resources, int templateId, HWND parent);
 
     virtual void OnInitDialog() = 0;
+    // False when the initialisation placed the keyboard focus itself (or wants none moved).
+    virtual bool FocusFirstControl() const { return true; }
     // WM_COMMAND from control `id` with notification `code`; Enter and Escape arrive as IDOK
     // and IDCANCEL, and nothing closes the dialog unless the handler ends it.
     virtual void OnCommand(int id, int code) = 0;

@@ -432,7 +432,7 @@ PenSettings CHalvertoneApp::CurrentPen() {
 }
 
 void CHalvertoneApp::StartToolbarTimer(uint32_t timerId, uint32_t elapseMs) {
-    if (toolbar_) toolbar_->StartTimer(timerId, elapseMs);
+    if (toolbar_) toolbar_->StartToolbarTimer(timerId, elapseMs);
 }
 
 }  // namespace halvertone

@@ -59,48 +59,34 @@ std::string CHalvertoneDlg::Text(const char* section, const char* key, size_t ch
 }
 
 bool CHalvertoneDlg::Create() {
-    hwnd_ = CreateDialogParamA(c_.resources, MAKEINTRESOURCEA(kTemplateId), nullptr, Proc,
-                               reinterpret_cast<LPARAM>(this));
-    return hwnd_ != nullptr;
+    return CreateModeless(c_.resources, kTemplateId, nullptr);
 }
 
 void CHalvertoneDlg::Destroy() {
-    if (hwnd_) DestroyWindow(hwnd_);
-    hwnd_ = nullptr;
+    if (HWND hwnd = Handle()) DestroyWindow(hwnd);
 }
 
-INT_PTR CALLBACK CHalvertoneDlg::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<CHalvertoneDlg*>(lp);
-        SetWindowLongPtrA(hwnd, DWLP_USER, lp);
-        self->hwnd_ = hwnd;
-        return self->OnInitDialog();
-    }
-    auto* self = reinterpret_cast<CHalvertoneDlg*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    return self ? self->OnMessage(msg, wp, lp) : FALSE;
-}
-
-BOOL CHalvertoneDlg::OnInitDialog() {
+void CHalvertoneDlg::OnInitDialog() {
     // The tool-mode mutex and the whole road of a frame.
-    engine_ = std::make_unique<TrackingEngine>(*c_.settings, *c_.screen, *c_.mapping, hwnd_,
+    engine_ = std::make_unique<TrackingEngine>(*c_.settings, *c_.screen, *c_.mapping, Handle(),
                                                *c_.toolbar, *c_.toolMode, c_.ink);
 
     const std::string about = ReadText(*c_.language, TextId::kMenuAboutSystemMenu);
     if (!about.empty()) {
-        HMENU system = GetSystemMenu(hwnd_, FALSE);
+        HMENU system = GetSystemMenu(Handle(), FALSE);
         if (system) {
             AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
             AppendMenuA(system, MF_STRING, kSystemAboutId, about.c_str());
         }
     }
     HICON icon = LoadIconA(c_.resources, MAKEINTRESOURCEA(kIconId));
-    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 
     trayMessage_ = RegisterWindowMessageA("Tarnwick Demo");
     BuildMenu();
     CTrayIcon::Descriptor d;
-    d.owner = hwnd_;
+    d.owner = Handle();
     d.callbackMessage = trayMessage_;
     d.doubleClickCommand = kShowMainWindowCommand;
     d.menu = subMenu_;
@@ -111,17 +97,16 @@ BOOL CHalvertoneDlg::OnInitDialog() {
 
     StartCamera();
 
-    SetDlgItemTextA(hwnd_, kStatusLineId,
+    SetDlgItemTextA(Handle(), kStatusLineId,
                     ReadText(*c_.language, TextId::kCheckEnvNgMessage).c_str());
     // The window shows itself when the room check fails: its button opens the camera view,
     // where the light shows up, without a question in the way of the start-up.
     const std::string view = ReadText(*c_.language, TextId::kMenuCameraView);
     if (view.empty())
-        ShowWindow(GetDlgItem(hwnd_, ID_CAMERA_VIEW), SW_HIDE);
+        ShowWindow(GetDlgItem(Handle(), ID_CAMERA_VIEW), SW_HIDE);
     else
-        SetDlgItemTextA(hwnd_, ID_CAMERA_VIEW, view.c_str());
-    SetWindowTextA(hwnd_, ReadText(*c_.language, TextId::kMainWindowCaption).c_str());
-    return TRUE;
+        SetDlgItemTextA(Handle(), ID_CAMERA_VIEW, view.c_str());
+    SetWindowTextA(Handle(), ReadText(*c_.language, TextId::kMainWindowCaption).c_str());
 }
 
 void CHalvertoneDlg::BuildMenu() {
@@ -183,11 +168,11 @@ void CHalvertoneDlg::StartCamera() {
     GrabberCallback::Instance().SetRing(&engine_->ring);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     // Without ids nothing would be matched: let the user pick one of the cameras present.
-    if (c_.settings->cameraIdCount == 0 && c_.offerCameraChoice) c_.offerCameraChoice(hwnd_);
+    if (c_.settings->cameraIdCount == 0 && c_.offerCameraChoice) c_.offerCameraChoice(Handle());
     graph_.SetWrongSizeText(ReadText(*c_.language, TextId::kMsgCameraNo640x480));
     const HRESULT hr = graph_.Build(true, CameraIdsFrom(*c_.settings),
                                     ReadText(*c_.language, TextId::kMsgCameraNoFind),
-                                    GetDlgItem(hwnd_, kVideoAreaId));
+                                    GetDlgItem(Handle(), kVideoAreaId));
     engine_->ring.ClearFrameArrived();
     Sleep(kCameraSettleMs);
     CameraConnected() = hr == 0 ? 1 : 0;
@@ -199,7 +184,7 @@ bool CHalvertoneDlg::Reconnect() {
         engine_->ring, [this] { graph_.TearDown(); },
         [this] {
             return graph_.Build(false, CameraIdsFrom(*c_.settings), std::string(),
-                                GetDlgItem(hwnd_, kVideoAreaId)) == 0;
+                                GetDlgItem(Handle(), kVideoAreaId)) == 0;
         });
     // A camera found again that cannot deliver 640 x 480 says so in the tray tip.
     if (!ok) ShowCameraIcon(false);
@@ -246,58 +231,56 @@ void CHalvertoneDlg::OnDisplayChange() {
         engine_->toolbar);
 }
 
-INT_PTR CHalvertoneDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+void CHalvertoneDlg::OnCommand(int id, int /*code*/) {
+    if (id == IDOK) {
+        ShowWindow(Handle(), SW_HIDE);
+        ExitWithoutAsking() = 1;
+        PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    } else if (id == IDCANCEL) {
+        ShowWindow(Handle(), SW_HIDE);
+    } else if (c_.command) {
+        c_.command(id);
+    }
+}
+
+void CHalvertoneDlg::OnTimer(int id) {
+    if (id == static_cast<int>(HoldTimer::kId) && engine_) engine_->holdTimer.Tick();
+}
+
+bool CHalvertoneDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
+    result = TRUE;
     if (trayMessage_ != 0 && msg == trayMessage_) {
         tray_.HandleCallback(wp, lp);
-        return TRUE;
+        return true;
     }
     if (msg >= kPerFrameMouse && msg <= kPerFrameEraser) {
         OnPerFrame(msg);
-        return TRUE;
+        return true;
     }
     switch (msg) {
-        case WM_COMMAND: {
-            const int id = LOWORD(wp);
-            if (id == IDOK) {
-                ShowWindow(hwnd_, SW_HIDE);
-                ExitWithoutAsking() = 1;
-                PostMessageA(hwnd_, WM_CLOSE, 0, 0);
-                return TRUE;
-            }
-            if (id == IDCANCEL) {
-                ShowWindow(hwnd_, SW_HIDE);
-                return TRUE;
-            }
-            return c_.command && c_.command(id) ? TRUE : FALSE;
-        }
         case WM_CLOSE:
             // The workers keep using the tool-mode mutex until the process ends, so it stays.
-            ShowWindow(hwnd_, SW_HIDE);
+            ShowWindow(Handle(), SW_HIDE);
             ExitWithoutAsking() = 1;
             if (c_.command) c_.command(kMenuExit);
-            return TRUE;
+            return true;
         case WM_SYSCOMMAND:
-            if ((wp & 0xFFF0) == kSystemAboutId) {
-                if (c_.systemAbout) c_.systemAbout();
-                return TRUE;
-            }
-            return FALSE;
-        case WM_CTLCOLORSTATIC:
-            if (GetDlgCtrlID(reinterpret_cast<HWND>(lp)) == kStatusLineId) {
-                HDC dc = reinterpret_cast<HDC>(wp);
-                SetTextColor(dc, kStatusRed);
-                SetBkMode(dc, TRANSPARENT);
-                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-            }
-            return FALSE;
-        case WM_TIMER:
-            if (wp == HoldTimer::kId && engine_) engine_->holdTimer.Tick();
-            return TRUE;
+            if ((wp & 0xFFF0) != kSystemAboutId) return false;
+            if (c_.systemAbout) c_.systemAbout();
+            return true;
+        case WM_CTLCOLORSTATIC: {
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(lp)) != kStatusLineId) return false;
+            HDC dc = reinterpret_cast<HDC>(wp);
+            SetTextColor(dc, kStatusRed);
+            SetBkMode(dc, TRANSPARENT);
+            result = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+            return true;
+        }
         case WM_DISPLAYCHANGE:
             OnDisplayChange();
-            return TRUE;
+            return true;
         default:
-            return FALSE;
+            return false;
     }
 }
 

@@ -14,6 +14,7 @@
 #include "calibration/screen_mapping.h"
 #include "capture/win32/capture_graph.h"
 #include "platform/profile_store.h"
+#include "platform/win32/dialog_window.h"
 #include "shell/win32/tracking_engine.h"
 #include "shell/win32/tray_icon.h"
 #include "tracking/toolbar_view.h"
@@ -42,7 +43,7 @@ struct MainWindowContext {
     SharedValue<int32_t>* toolMode = nullptr;
 };
 
-class CHalvertoneDlg {
+class CHalvertoneDlg : private DialogWindow {
   public:
     static constexpr int kTemplateId = 102;
     static constexpr int kVideoAreaId = 1075;
@@ -55,14 +56,14 @@ class CHalvertoneDlg {
     static constexpr int kShowMainWindowCommand = 32771;
 
     explicit CHalvertoneDlg(MainWindowContext context);
-    ~CHalvertoneDlg();
+    ~CHalvertoneDlg() override;
     CHalvertoneDlg(const CHalvertoneDlg&) = delete;
     CHalvertoneDlg& operator=(const CHalvertoneDlg&) = delete;
 
     // Creates the hidden window and runs its initialisation; false when it failed.
     bool Create();
     void Destroy();
-    HWND Handle() const { return hwnd_; }
+    using DialogWindow::Handle;
 
     TrackingEngine& Engine() { return *engine_; }
     // Null until the dialog has initialised.
@@ -90,9 +91,10 @@ class CHalvertoneDlg {
     IDispatch* Proxy() const { return proxy_; }
 
   private:
-    static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
-    BOOL OnInitDialog();
+    void OnInitDialog() override;
+    void OnCommand(int id, int code) override;
+    void OnTimer(int id) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
     void BuildMenu();
     void AddTrayIcons();
     void StartCamera();
@@ -101,7 +103,6 @@ class CHalvertoneDlg {
     std::string Text(const char* section, const char* key, size_t chars) const;
 
     MainWindowContext c_;
-    HWND hwnd_ = nullptr;
     HMENU menu_ = nullptr;
     HMENU subMenu_ = nullptr;
     UINT trayMessage_ = 0;
