@@ -21,7 +21,7 @@ above = ("simulator/", "tests/", "tools/", "bench/")
 include = re.compile(r"^\s*#\s*include\s*\"([^\"]+)\"")
 def floor(path):
     top = path.split("/")[0]
-    if "/sim/" in path or path.startswith(above):
+    if path.startswith(above):
         return len(floors)  # above every floor of the program
     return floors.index(top) if top in floors else None
 bad = []
