@@ -156,8 +156,9 @@ cursor_moves=${cursor_moves:-0}
 
 rc=0
 # Wine 8 keeps handles the program lets go of: 4 of every capture graph torn down, and 1 of
-# every device enumeration, which the program repeats each second while its camera is away.
-wine_keeps_per_unplug=$((4 + unplug_for + 1))
+# every device enumeration, which the program repeats every 3 s while its camera is away (and
+# once more as it comes back).
+wine_keeps_per_unplug=$((4 + (unplug_for + 2) / 3 + 1))
 python3 - "$out" "$duration" "$crashed" "$exited" "${status:-none}" "$handle_slack" "$growth_mb" \
     "$cursor_moves" "$unplugs" "$wine_keeps_per_unplug" <<'PY' || rc=$?
 import csv, sys
