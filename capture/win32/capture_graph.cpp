@@ -128,7 +128,7 @@ HRESULT CaptureGraph::BuildGraph(bool showErrors, const CameraIds& ids,
                                  const std::string& noFindText, HWND preview) {
     TearDown();
     // Look for the camera before making a graph: a camera that stays away is retried every
-    // second, and Wine keeps a handle of every filter graph made and released.
+    // few seconds, and Wine keeps a handle of every filter graph made and released.
     if (ids.count != 0 && FindDevice(ids) == S_FALSE) {
         std::fputs("There are no VideoInputDevice devices available\n", stdout);
         std::fflush(stdout);
