@@ -3,7 +3,6 @@
 #include "annotation/screen_draw_message.h"
 #include "base/camera_connected.h"
 #include "base/modal_ui.h"
-#include "calibration/win32/check_environment_window.h"
 #include "platform/win32/private_profile_store.h"
 
 namespace halvertone {
@@ -59,31 +58,14 @@ void CDrawToolbarDlg::OnInitDialog() {
     toolMode = kToolMouse;
     EnableWindow(GetDlgItem(Handle(), toolbar_button::kRedrawScreen), FALSE);
     PressAndSelect(kToolMouse);
-    // The frame ring made its two slot semaphores when the main window was created.
-
+    // Hidden until the start-up check of the room has run.
     Hide();
-    c_.checkEnvironment->mode = true;
-    CheckEnvironmentWindow check(
-        c_.text,
-        CheckEnvironmentCounters{[this] { c_.checkEnvironment->Reset(); },
-                                 [this] { return uint32_t{c_.checkEnvironment->BrightFrames()}; }});
-    if (check.Run(c_.resources, Handle()) != 0) {
-        if (s.operationMode == 0) {
-            Show();
-            ::SetTimer(Handle(), kKeepOnTopTimer, kKeepOnTopMs, nullptr);
-        }
-        c_.checkEnvironment->mode = false;
-    } else {
-        // Light in the room: the main window says so, and the mouse worker keeps counting.
-        ModalUiActive() = 1;
-        if (c_.camera.showMainWindow) c_.camera.showMainWindow();
-    }
-    if (c_.camera.turnImage) c_.camera.turnImage();
-    if (!(c_.camera.orientationError && c_.camera.orientationError()))
-        ::SetTimer(Handle(), kWatchdogTimer, kWatchdogMs, nullptr);
-    // The icon tells the truth about a camera that was missing at start-up too; the watchdog
-    // would otherwise only correct it a second later.
-    if (c_.camera.showIcon) c_.camera.showIcon(CameraConnected() != 0);
+}
+
+void CDrawToolbarDlg::ShowAfterRoomCheck() {
+    if (c_.settings->operationMode != 0) return;
+    Show();
+    ::SetTimer(Handle(), kKeepOnTopTimer, kKeepOnTopMs, nullptr);
 }
 
 bool CDrawToolbarDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
@@ -123,33 +105,22 @@ bool CDrawToolbarDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result)
 }
 
 void CDrawToolbarDlg::OnTimer(int id) {
-    switch (id) {
-        case kKeepOnTopTimer:
-            KeepOnTop();
-            break;
-        case kWatchdogTimer:
-            Watchdog();
-            break;
-        case kReconnectTimer:
-            Reconnect();
-            break;
-        default:
-            break;
-    }
+    if (id == static_cast<int>(kKeepOnTopTimer)) KeepOnTop();
 }
 
 void CDrawToolbarDlg::StopTimers() {
-    HWND hwnd = Handle();
-    if (!hwnd) return;
-    ::KillTimer(hwnd, kKeepOnTopTimer);
-    ::KillTimer(hwnd, kWatchdogTimer);
-    ::KillTimer(hwnd, kReconnectTimer);
+    if (HWND hwnd = Handle()) ::KillTimer(hwnd, kKeepOnTopTimer);
 }
 
-void CDrawToolbarDlg::StartToolbarTimer(UINT id, UINT elapseMs) {
-    if (!Handle()) return;
-    if (id == kReconnectTimer) reconnectAfterApply_ = true;
-    ::SetTimer(Handle(), id, elapseMs, nullptr);
+void CDrawToolbarDlg::KeepOnTop() {
+    if (ModalUiActive() != 0 || !Visible()) return;
+    HWND hwnd = Handle();
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    HWND found = WindowFromPoint(POINT{r.left + 2, r.top + 2});
+    // A point on one of the buttons finds the button: it still is the toolbar.
+    if (found && GetAncestor(found, GA_ROOT) == hwnd) return;
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 PixelRect CDrawToolbarDlg::WindowRect() const {

@@ -2,8 +2,7 @@
 // The drawing toolbar (dialog 162): a narrow, always-on-top window docked to the left or right
 // edge of the work area. Its buttons choose the tool, open the pen menus, clean the screen,
 // save a capture, paint the recorded strokes again, open the on-screen keyboard, switch the
-// docking side and switch the board (the companion capture tool). It also watches the camera
-// and reconnects it.
+// docking side and switch the board (the companion capture tool).
 //
 // Made in two steps: the object first (the tracking engine holds it as its ToolbarView and its
 // tool mode), the window later through Create, once the engine and the table exist.
@@ -34,7 +33,6 @@
 #include "platform/win32/dialog_window.h"
 #include "tracking/tool_mode.h"
 #include "tracking/toolbar_view.h"
-#include "tracking/check_environment.h"
 #include "tracking/tool_starter.h"
 
 namespace halvertone {
@@ -57,20 +55,6 @@ struct ToolbarActions {
     std::function<bool(UINT msg, WPARAM wp, LPARAM lp)> ownerDraw;
 };
 
-// What the toolbar uses of the camera and the main window.
-struct ToolbarCameraHooks {
-    // Rebuild the capture graph without messages; true when frames will flow again.
-    std::function<bool()> reconnect;
-    // The connected or the disconnected notification icon.
-    std::function<void(bool connected)> showIcon;
-    // The camera image turn for the current "Flip".
-    std::function<void()> turnImage;
-    // The calibration's orientation error flag: no watchdog while it is set.
-    std::function<bool()> orientationError;
-    // The check-environment dialog found light: the main window shows itself.
-    std::function<void()> showMainWindow;
-};
-
 struct DrawToolbarContext {
     HINSTANCE resources = nullptr;
     std::string programDirectory;  // ends with a backslash
@@ -78,8 +62,6 @@ struct DrawToolbarContext {
     ProfileStore* settingsFile = nullptr;  // "Draw Sensitivity" is read again for every pen
     const ScreenMetrics* screen = nullptr;
     ToolStarter* starter = nullptr;
-    CheckEnvironment* checkEnvironment = nullptr;
-    FrameRing* ring = nullptr;
     Clock* clock = nullptr;
     ScreenRepainter* repainter = nullptr;
     StrokeList* desktopStrokes = nullptr;
@@ -87,7 +69,6 @@ struct DrawToolbarContext {
     // The full redraw of a stroke list; null: nothing is painted again.
     StrokeRedraw* redraw = nullptr;
     TextLookup text;  // the language file
-    ToolbarCameraHooks camera;
     ToolbarActions actions;
     // The Exit command (WM_CLOSE runs it without asking).
     std::function<void()> exit;
@@ -101,30 +82,26 @@ class CDrawToolbarDlg final : public ToolbarView,
   public:
     static constexpr int kTemplateId = 162;
     static constexpr UINT kKeepOnTopTimer = 809;
-    static constexpr UINT kWatchdogTimer = 1301;
-    static constexpr UINT kReconnectTimer = 4369;
     static constexpr UINT kKeepOnTopMs = 100;
-    static constexpr UINT kWatchdogMs = 1000;
-    static constexpr UINT kReconnectMs = 3000;
 
     CDrawToolbarDlg() = default;
     ~CDrawToolbarDlg() override;
     CDrawToolbarDlg(const CDrawToolbarDlg&) = delete;
     CDrawToolbarDlg& operator=(const CDrawToolbarDlg&) = delete;
 
-    // Creates the window and runs its initialisation (which includes the modal
-    // check-environment dialog); false when the window could not be created.
+    // Creates the window, hidden, with the mouse tool selected; false when it could not be
+    // created.
     bool Create(DrawToolbarContext context);
+    // After the start-up check of the room found it dark: docked and kept on top (in the
+    // described operation mode).
+    void ShowAfterRoomCheck();
     void Destroy();
     using DialogWindow::Handle;
 
     // Reads "IcoInfo.ini" again and docks (initialisation, display change).
     void LayOut();
-    // Kills 809, 1301 and 4369 (the Exit command).
+    // Kills 809 (the Exit command).
     void StopTimers();
-    // The settings apply step's reconnect (4369 at 1000 ms); it also ends the modal state
-    // the apply step leaves behind.
-    void StartToolbarTimer(UINT id, UINT elapseMs);
 
     // The pen of new strokes; initially "Pen Color", "Pen Width", "Transparency".
     PenAttributes pen;
@@ -187,10 +164,7 @@ class CDrawToolbarDlg final : public ToolbarView,
     void SetToolbarRefresh(bool on);
     bool CaptureToolDrawing() const;
 
-    // Timers
     void KeepOnTop();
-    void Watchdog();
-    void Reconnect();
 
     // CaptureToolHost
     void ShowToolbar() override { Show(); }
@@ -202,7 +176,6 @@ class CDrawToolbarDlg final : public ToolbarView,
     SharedValue<bool> popupOpen_{false};
     SharedValue<bool> actionRunning_{false};
     SharedValue<bool> boardOn_{false};
-    bool reconnectAfterApply_ = false;
     ToolbarLayout layout_;
     std::array<HICON, kToolbarIconCount> icons_{};
     mutable std::mutex rectMutex_;

@@ -126,30 +126,36 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     };
     context.systemAbout = [this] { SystemAbout(); };
     context.offerCameraChoice = [this](HWND owner) { ChooseCamera(owner, true); };
-    // The toolbar's state exists before the main window: the trackers read it from the start.
+    context.turnImage = [this] { TurnCameraImage(CameraTurnValue(settings.flip)); };
+    // The toolbar's state exists before the engine: the trackers read it from the start. Its
+    // window comes later, once the table and the calibration exist.
     toolbar_ = new CDrawToolbarDlg;
     context.toolbar = toolbar_;
-    context.toolMode = &toolbar_->toolMode;
-    context.ink = InkLinks{toolbar_,
-                           &toolbar_->pen,
-                           &toolbar_->cleanPending,
-                           &toolbar_->captureTool,
-                           [toolbar = toolbar_] { return toolbar->BoardOn(); },
-                           kits.stroke.table};
     mainWindow_ = new CHalvertoneDlg(std::move(context));
     if (!mainWindow_->Create()) return false;
+
+    // The tool-mode mutex and the whole road of a frame; the main window carries its
+    // per-frame messages and its hold timer, and starts the camera into its ring.
+    engine_ = new TrackingEngine(settings, screen, mapping, mainWindow_->Handle(), *toolbar_,
+                                 toolbar_->toolMode,
+                                 InkLinks{toolbar_, &toolbar_->pen, &toolbar_->cleanPending,
+                                          &toolbar_->captureTool,
+                                          [toolbar = toolbar_] { return toolbar->BoardOn(); },
+                                          kits.stroke.table});
+    mainWindow_->Start(*engine_);
 
     BuildTable(0);
 
     MakeCalibration();
-    // The toolbar's initialisation selects the mouse tool and runs the environment check.
+    // The toolbar's initialisation selects the mouse tool; it shows once the room is dark.
     if (!CreateToolbar()) return false;
+    CheckRoom();
     methodWindow_->Create(instance_, procedure_->MethodDialog());
     return true;
 }
 
 bool CHalvertoneApp::CreateToolbar() {
-    TrackingEngine& engine = mainWindow_->Engine();
+    TrackingEngine& engine = *engine_;
     DrawToolbarContext c;
     c.resources = instance_;
     c.programDirectory = ProgramDirectory;
@@ -157,8 +163,6 @@ bool CHalvertoneApp::CreateToolbar() {
     c.settingsFile = settingsIni_.get();
     c.screen = &screen;
     c.starter = &engine.starter;
-    c.checkEnvironment = &engine.checkEnvironment;
-    c.ring = &engine.ring;
     c.clock = &engine.clock;
     c.repainter = repainter_;
     c.desktopStrokes = &engine.ink.lists.DesktopStrokes;
@@ -167,23 +171,36 @@ bool CHalvertoneApp::CreateToolbar() {
     c.text = [this](const std::string& section, const std::string& key) {
         return LanguageText(section, key);
     };
-    c.camera.reconnect = [this] { return mainWindow_ && mainWindow_->Reconnect(); };
-    c.camera.showIcon = [this](bool connected) {
-        if (mainWindow_) mainWindow_->ShowCameraIcon(connected);
-    };
-    c.camera.turnImage = [this] { TurnCameraImage(CameraTurnValue(settings.flip)); };
-    c.camera.orientationError = [this] {
-        return procedure_ && procedure_->State().orientationError.load();
-    };
-    c.camera.showMainWindow = [this] {
-        if (mainWindow_) ShowWindow(mainWindow_->Handle(), SW_SHOW);
-    };
     c.exit = [this] { Exit(); };
     actions_ = new ToolbarActionSet(ToolbarActionParts{instance_, c.text, &settings, &screen,
                                                        kits.picture.table, toolbar_, &engine.ink,
                                                        &engine.clock});
     c.actions = actions_->Actions();
     return toolbar_->Create(std::move(c));
+}
+
+void CHalvertoneApp::CheckRoom() {
+    CheckEnvironment& check = engine_->checkEnvironment;
+    check.mode = true;
+    CheckEnvironmentWindow window(
+        [this](const std::string& section, const std::string& key) {
+            return LanguageText(section, key);
+        },
+        CheckEnvironmentCounters{[&check] { check.Reset(); },
+                                 [&check] { return uint32_t{check.BrightFrames()}; }});
+    if (window.Run(instance_, toolbar_->Handle()) != 0) {
+        toolbar_->ShowAfterRoomCheck();
+        check.mode = false;
+    } else {
+        // Light in the room: the main window says so, and the mouse worker keeps counting.
+        ModalUiActive() = 1;
+        ShowWindow(mainWindow_->Handle(), SW_SHOW);
+    }
+    TurnCameraImage(CameraTurnValue(settings.flip));
+    if (!procedure_->State().orientationError.load()) mainWindow_->WatchCamera();
+    // The icon tells the truth about a camera that was missing at start-up too; the watchdog
+    // would otherwise only correct it a second later.
+    mainWindow_->ShowCameraIcon(CameraConnected() != 0);
 }
 
 void CHalvertoneApp::ReadScreenMetrics() {
@@ -218,7 +235,7 @@ bool CHalvertoneApp::SingleInstance(bool quit) {
 }
 
 void CHalvertoneApp::MakeCalibration() {
-    TrackingEngine& engine = mainWindow_->Engine();
+    TrackingEngine& engine = *engine_;
     methodWindow_ = new ProjectionMethodWindow;
     painter_ = new ScreenTargetPainter;
     beeper_ = new MessageBeeper;
@@ -343,8 +360,8 @@ void CHalvertoneApp::ChooseCamera(HWND owner, bool atStart) {
 }
 
 void CHalvertoneApp::OpenCameraView() {
-    if (!mainWindow_) return;
-    TrackingEngine& engine = mainWindow_->Engine();
+    if (!engine_) return;
+    TrackingEngine& engine = *engine_;
     if (!cameraView_) {
         snapshot_ = new FrameSnapshot(engine.clock);
         GrabberCallback::Instance().SetSnapshot(snapshot_);
@@ -375,11 +392,12 @@ void CHalvertoneApp::Exit() {
     const bool connected = CameraConnected() != 0;
     if (connected) controller_->SavePenSettings();
     if (toolbar_) toolbar_->StopTimers();
+    if (mainWindow_) mainWindow_->StopWatchingCamera();
     if (mainWindow_) {
         mainWindow_->Tray().ShowIcon(-1);
-        if (TrackingEngine* engine = mainWindow_->EngineIfMade()) {
-            FreeStrokeList(engine->ink.lists.DesktopStrokes);
-            FreeStrokeList(engine->ink.lists.CaptureToolStrokes);
+        if (engine_) {
+            FreeStrokeList(engine_->ink.lists.DesktopStrokes);
+            FreeStrokeList(engine_->ink.lists.CaptureToolStrokes);
         }
         mainWindow_->Destroy();
     }
@@ -432,7 +450,8 @@ PenSettings CHalvertoneApp::CurrentPen() {
 }
 
 void CHalvertoneApp::StartToolbarTimer(uint32_t timerId, uint32_t elapseMs) {
-    if (toolbar_) toolbar_->StartToolbarTimer(timerId, elapseMs);
+    // The apply step's one timer is its reconnect, which the camera's owner runs.
+    if (mainWindow_ && timerId == kReconnectTimerId) mainWindow_->ReconnectAfterApply(elapseMs);
 }
 
 }  // namespace halvertone

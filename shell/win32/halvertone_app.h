@@ -1,8 +1,11 @@
 #pragma once
-// The application object: start-up in its fixed order, the single instance and the hand-over
-// to a running one, the commands of the menu, the Exit command and the exit handler. It owns
-// the paths, the settings, the libraries, the screen metrics and the camera-to-screen table;
-// the windows it creates live until the process ends.
+// The application object and the program's one composition root: InitInstance makes and
+// wires every part in start-up order (settings, libraries, main window, tracking engine and
+// camera, table, calibration, toolbar, room check) and hands each window what it uses. It
+// also keeps the single instance and the hand-over to a running one, the commands of the menu,
+// the Exit command and the exit handler. It owns the paths, the settings, the libraries, the
+// screen metrics and the camera-to-screen table; the windows and the engine it creates live
+// until the process ends.
 #include <windows.h>
 
 #include <array>
@@ -97,6 +100,8 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     // The camera view, made at its first opening.
     void OpenCameraView();
     bool CreateToolbar();
+    // The start-up check of the room, then the toolbar shown and the camera watched.
+    void CheckRoom();
     std::string LanguageText(const std::string& section, const std::string& key);
 
     HINSTANCE instance_ = nullptr;
@@ -115,6 +120,7 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     // until the process ends).
     CHalvertoneDlg* mainWindow_ = nullptr;
     CDrawToolbarDlg* toolbar_ = nullptr;
+    TrackingEngine* engine_ = nullptr;
     ToolbarActionSet* actions_ = nullptr;
     ProjectionMethodWindow* methodWindow_ = nullptr;
     ScreenTargetPainter* painter_ = nullptr;

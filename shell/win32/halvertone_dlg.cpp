@@ -27,6 +27,8 @@ constexpr UINT kPerFrameMouse = WM_APP + 2;
 constexpr UINT kPerFrameEraser = WM_APP + 5;
 constexpr COLORREF kStatusRed = 0x0000FF;
 constexpr UINT kCameraSettleMs = 100;
+// A camera found again gets its image turn once it has settled.
+constexpr uint32_t kTurnAfterReconnectMs = 1000;
 
 void SetMenuText(HMENU menu, UINT id, const std::string& text) {
     MENUITEMINFOA info{};
@@ -67,10 +69,6 @@ void CHalvertoneDlg::Destroy() {
 }
 
 void CHalvertoneDlg::OnInitDialog() {
-    // The tool-mode mutex and the whole road of a frame.
-    engine_ = std::make_unique<TrackingEngine>(*c_.settings, *c_.screen, *c_.mapping, Handle(),
-                                               *c_.toolbar, *c_.toolMode, c_.ink);
-
     const std::string about = ReadText(*c_.language, TextId::kMenuAboutSystemMenu);
     if (!about.empty()) {
         HMENU system = GetSystemMenu(Handle(), FALSE);
@@ -94,8 +92,6 @@ void CHalvertoneDlg::OnInitDialog() {
     d.menuOpenData = this;
     tray_.Attach(d);
     AddTrayIcons();
-
-    StartCamera();
 
     SetDlgItemTextA(Handle(), kStatusLineId,
                     ReadText(*c_.language, TextId::kCheckEnvNgMessage).c_str());
@@ -164,6 +160,11 @@ void CHalvertoneDlg::ShowCameraIcon(bool connected) {
     tray_.ShowIcon(connected ? connectedIcon_ : wrongSize ? wrongSizeIcon_ : disconnectedIcon_);
 }
 
+void CHalvertoneDlg::Start(TrackingEngine& engine) {
+    engine_ = &engine;
+    StartCamera();
+}
+
 void CHalvertoneDlg::StartCamera() {
     GrabberCallback::Instance().SetRing(&engine_->ring);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -199,6 +200,53 @@ bool CHalvertoneDlg::Reconnect() {
         lastReconnect_ = result;
     }
     return ok;
+}
+
+void CHalvertoneDlg::WatchCamera() {
+    ::SetTimer(Handle(), kWatchdogTimer, kWatchdogMs, nullptr);
+}
+
+void CHalvertoneDlg::ReconnectAfterApply(UINT ms) {
+    if (!Handle()) return;
+    reconnectAfterApply_ = true;
+    ::SetTimer(Handle(), kReconnectTimer, ms, nullptr);
+}
+
+void CHalvertoneDlg::StopWatchingCamera() {
+    HWND hwnd = Handle();
+    if (!hwnd) return;
+    ::KillTimer(hwnd, kWatchdogTimer);
+    ::KillTimer(hwnd, kReconnectTimer);
+}
+
+void CHalvertoneDlg::Watchdog() {
+    if (!engine_ || engine_->ring.TakeFrameArrived()) return;
+    HWND hwnd = Handle();
+    ::KillTimer(hwnd, kWatchdogTimer);
+    ShowCameraIcon(false);
+    ::SetTimer(hwnd, kReconnectTimer, kReconnectMs, nullptr);
+    if (c_.settings->operationMode == 0 && c_.toolbar) c_.toolbar->Hide();
+    CameraConnected() = 0;
+}
+
+void CHalvertoneDlg::ReconnectTimer() {
+    HWND hwnd = Handle();
+    ::KillTimer(hwnd, kReconnectTimer);
+    const bool afterApply = reconnectAfterApply_;
+    reconnectAfterApply_ = false;
+    if (!engine_ || !Reconnect()) {
+        ::SetTimer(hwnd, kReconnectTimer, kReconnectMs, nullptr);
+    } else {
+        ShowCameraIcon(true);
+        if (c_.settings->operationMode == 0 && c_.toolbar) c_.toolbar->Show();
+        ::SetTimer(hwnd, kWatchdogTimer, kWatchdogMs, nullptr);
+        engine_->clock.SleepMs(kTurnAfterReconnectMs);
+        if (c_.turnImage) c_.turnImage();
+        CameraConnected() = 1;
+    }
+    // The apply step leaves the modal state set for its reconnect; without this the toolbar
+    // would never be kept on top again.
+    if (afterApply) ModalUiActive() = 0;
 }
 
 void CHalvertoneDlg::StopFrames() {
@@ -245,6 +293,8 @@ void CHalvertoneDlg::OnCommand(int id, int /*code*/) {
 
 void CHalvertoneDlg::OnTimer(int id) {
     if (id == static_cast<int>(HoldTimer::kId) && engine_) engine_->holdTimer.Tick();
+    if (id == static_cast<int>(kWatchdogTimer)) Watchdog();
+    if (id == static_cast<int>(kReconnectTimer)) ReconnectTimer();
 }
 
 bool CHalvertoneDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {

@@ -1,6 +1,7 @@
 #pragma once
-// The main window (dialog 102): hidden, modeless, the owner of the camera, the per-frame
-// tracking, the stroke lists and the notification icon with its menu.
+// The main window (dialog 102): hidden, modeless, the owner of the camera and the notification
+// icon with its menu. The tracking engine it is given receives the per-frame messages and the
+// hold timer through it.
 #include <windows.h>
 // windows.h first
 #include <oleauto.h>
@@ -17,7 +18,7 @@
 #include "platform/win32/dialog_window.h"
 #include "shell/win32/tracking_engine.h"
 #include "shell/win32/tray_icon.h"
-#include "tracking/toolbar_view.h"
+#include "annotation/ink_toolbar.h"
 
 namespace halvertone {
 
@@ -38,9 +39,10 @@ struct MainWindowContext {
     // At start-up without camera ids: the camera choice, if a camera is present; a choice
     // is written and read back into the settings before the camera is looked for.
     std::function<void(HWND owner)> offerCameraChoice;
-    // The drawing toolbar as the trackers see it, and its ToolMode.
-    ToolbarView* toolbar = nullptr;
-    SharedValue<int32_t>* toolMode = nullptr;
+    // The drawing toolbar, hidden while the camera is away (in the described operation mode).
+    InkToolbar* toolbar = nullptr;
+    // The camera image turn for the current "Flip", sent again after a reconnect.
+    std::function<void()> turnImage;
 };
 
 class CHalvertoneDlg : private DialogWindow {
@@ -54,27 +56,37 @@ class CHalvertoneDlg : private DialogWindow {
     static constexpr int kMouseModeCommand = 32806;
     static constexpr int kPreciseMappingCommand = 32807;
     static constexpr int kShowMainWindowCommand = 32771;
+    static constexpr UINT kWatchdogTimer = 1301;
+    static constexpr UINT kReconnectTimer = 4369;
+    static constexpr UINT kWatchdogMs = 1000;
+    static constexpr UINT kReconnectMs = 3000;
 
     explicit CHalvertoneDlg(MainWindowContext context);
     ~CHalvertoneDlg() override;
     CHalvertoneDlg(const CHalvertoneDlg&) = delete;
     CHalvertoneDlg& operator=(const CHalvertoneDlg&) = delete;
 
-    // Creates the hidden window and runs its initialisation; false when it failed.
+    // Creates the hidden window with its menus and icons; false when it failed.
     bool Create();
+    // Takes the engine that the window's messages drive and starts the camera into its ring.
+    void Start(TrackingEngine& engine);
     void Destroy();
     using DialogWindow::Handle;
 
-    TrackingEngine& Engine() { return *engine_; }
-    // Null until the dialog has initialised.
-    TrackingEngine* EngineIfMade() { return engine_.get(); }
     CTrayIcon& Tray() { return tray_; }
     HMENU TrayMenu() const { return subMenu_; }
     // The camera's filter while the capture graph runs (null without one).
     IBaseFilter* CaptureDevice() const { return graph_.CaptureDevice(); }
-    // Rebuilds the capture graph without messages (the toolbar's reconnect); true when frames
-    // will flow again.
+    // Rebuilds the capture graph without messages; true when frames will flow again.
     bool Reconnect();
+    // The camera watchdog: when frames stop arriving the toolbar hides, the icon says so and
+    // the camera is rebuilt every 3 s until it is back.
+    void WatchCamera();
+    // The settings apply step's reconnect after `ms`; it also ends the modal state the apply
+    // step leaves behind.
+    void ReconnectAfterApply(UINT ms);
+    // Kills 1301 and 4369 (the Exit command).
+    void StopWatchingCamera();
     // The connected or the disconnected notification icon; disconnected, its tip tells a
     // camera that cannot deliver 640 x 480 frames from one that is missing.
     void ShowCameraIcon(bool connected);
@@ -100,6 +112,8 @@ class CHalvertoneDlg : private DialogWindow {
     void StartCamera();
     void OnPerFrame(UINT msg);
     void OnDisplayChange();
+    void Watchdog();
+    void ReconnectTimer();
     std::string Text(const char* section, const char* key, size_t chars) const;
 
     MainWindowContext c_;
@@ -110,10 +124,11 @@ class CHalvertoneDlg : private DialogWindow {
     int connectedIcon_ = -1;
     int disconnectedIcon_ = -1;
     int wrongSizeIcon_ = -1;
-    std::unique_ptr<TrackingEngine> engine_;
+    TrackingEngine* engine_ = nullptr;  // from Start on
     CaptureGraph graph_;
     IDispatch* proxy_ = nullptr;
     HRESULT lastReconnect_ = S_OK;
+    bool reconnectAfterApply_ = false;
 };
 
 }  // namespace halvertone

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "base/camera_connected.h"
+#include "doubles/fake_toolbar.h"
 #include "platform/win32/private_profile_store.h"
 #include "plugged_webcam.h"
 #include "program_paths.h"
@@ -46,6 +47,9 @@ class MainWindowTest : public ::testing::Test {
         c.command = [](int) { return false; };
         dlg_ = std::make_unique<CHalvertoneDlg>(std::move(c));
         ASSERT_TRUE(dlg_->Create());
+        engine_ = std::make_unique<TrackingEngine>(settings_, screen_, mapping_, dlg_->Handle(),
+                                                   toolbar_, toolMode_, InkLinks{});
+        dlg_->Start(*engine_);
     }
     void TearDown() override {
         if (!dlg_) return;
@@ -59,7 +63,10 @@ class MainWindowTest : public ::testing::Test {
     ScreenMetrics screen_;
     ScreenMapping mapping_;
     std::unique_ptr<testing::PluggedWebcam> camera_;
+    sim::FakeToolbar toolbar_;
+    SharedValue<int32_t> toolMode_{0};
     std::unique_ptr<CHalvertoneDlg> dlg_;
+    std::unique_ptr<TrackingEngine> engine_;
 };
 
 TEST_F(MainWindowTest, ConnectedCameraShowsTheConnectedIconAndTheLanguageFilesMenu) {
