@@ -45,6 +45,16 @@ std::string CHalvertoneApp::LanguageText(const std::string& section, const std::
     return language_ ? language_->GetString(section, key, "", 1024) : std::string();
 }
 
+void CHalvertoneApp::TurnCameraForFlip() {
+    TurnCameraImage(CameraTurnValue(settings.flip));
+}
+
+TextLookup CHalvertoneApp::LanguageTexts() {
+    return [this](const std::string& section, const std::string& key) {
+        return LanguageText(section, key);
+    };
+}
+
 bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTail) {
     instance_ = instance;
     if (FAILED(OleInitialize(nullptr))) {
@@ -126,7 +136,7 @@ bool CHalvertoneApp::InitInstance(HINSTANCE instance, const char* commandLineTai
     };
     context.systemAbout = [this] { SystemAbout(); };
     context.offerCameraChoice = [this](HWND owner) { ChooseCamera(owner, true); };
-    context.turnImage = [this] { TurnCameraImage(CameraTurnValue(settings.flip)); };
+    context.turnImage = [this] { TurnCameraForFlip(); };
     // The toolbar's state exists before the engine: the trackers read it from the start. Its
     // window comes later, once the table and the calibration exist.
     toolbar_ = new CDrawToolbarDlg;
@@ -168,9 +178,7 @@ bool CHalvertoneApp::CreateToolbar() {
     c.desktopStrokes = &engine.ink.lists.DesktopStrokes;
     c.captureToolStrokes = &engine.ink.lists.CaptureToolStrokes;
     c.redraw = &engine.ink.redraw;
-    c.text = [this](const std::string& section, const std::string& key) {
-        return LanguageText(section, key);
-    };
+    c.text = LanguageTexts();
     c.exit = [this] { Exit(); };
     actions_ = new ToolbarActionSet(ToolbarActionParts{instance_, c.text, &settings, &screen,
                                                        kits.picture.table, toolbar_, &engine.ink,
@@ -183,9 +191,7 @@ void CHalvertoneApp::CheckRoom() {
     CheckEnvironment& check = engine_->checkEnvironment;
     check.mode = true;
     CheckEnvironmentWindow window(
-        [this](const std::string& section, const std::string& key) {
-            return LanguageText(section, key);
-        },
+        LanguageTexts(),
         CheckEnvironmentCounters{[&check] { check.Reset(); },
                                  [&check] { return uint32_t{check.BrightFrames()}; }});
     if (window.Run(instance_, toolbar_->Handle()) != 0) {
@@ -196,7 +202,7 @@ void CHalvertoneApp::CheckRoom() {
         ModalUiActive() = 1;
         ShowWindow(mainWindow_->Handle(), SW_SHOW);
     }
-    TurnCameraImage(CameraTurnValue(settings.flip));
+    TurnCameraForFlip();
     if (!procedure_->State().orientationError.load()) mainWindow_->WatchCamera();
     // The icon tells the truth about a camera that was missing at start-up too; the watchdog
     // would otherwise only correct it a second later.
@@ -248,10 +254,7 @@ void CHalvertoneApp::MakeCalibration() {
                                  *language_);
     };
     hooks.turnCameraImage = [this](uint8_t value) { TurnCameraImage(value); };
-    hooks.text =
-        WithTextBuffer([this](const std::string& section,
-                              const std::string& key) { return LanguageText(section, key); },
-                       kLanguageLookupChars);
+    hooks.text = WithTextBuffer(LanguageTexts(), kLanguageLookupChars);
     procedure_ = new CalibrationProcedure(CalibrationEnvironment{
         settings, screen, *settingsIni_, engine.clock, engine.ring, *painter_, *beeper_,
         *repainter_, *methodWindow_, *dispatch_, hooks});
@@ -291,9 +294,7 @@ bool CHalvertoneApp::OnCommand(int id) {
         instance_,
         owner,
         *settingsIni_,
-        WithTextBuffer([this](const std::string& section,
-                              const std::string& key) { return LanguageText(section, key); },
-                       kLanguageLookupChars),
+        WithTextBuffer(LanguageTexts(), kLanguageLookupChars),
         [this] { controller_->Apply(); },
         &ModalUiActive()};
     switch (id) {

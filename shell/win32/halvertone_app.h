@@ -18,6 +18,7 @@
 #include "base/settings.h"
 #include "calibration/calibration_procedure.h"
 #include "calibration/screen_mapping.h"
+#include "calibration/text_lookup.h"
 #include "calibration/win32/projection_method_window.h"
 #include "calibration/win32/screen_target_painter.h"
 #include "platform/win32/desktop_repainter.h"
@@ -90,6 +91,8 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     // Sends the image-turn value to the camera; a camera that cannot turn its own picture
     // gets its frames turned before the trackers see them.
     void TurnCameraImage(uint8_t value);
+    // The same for the current "Flip" (at start-up and after a reconnect).
+    void TurnCameraForFlip();
     void BuildTable(int flag);
     void SystemAbout();
     // "Precise mapping" in the tray menu: "Mapping Mode" 2 or back to 0, written and applied.
@@ -103,6 +106,8 @@ class CHalvertoneApp final : public AutomationHost, public SettingsApplyHost {
     // The start-up check of the room, then the toolbar shown and the camera watched.
     void CheckRoom();
     std::string LanguageText(const std::string& section, const std::string& key);
+    // LanguageText as the dialogs take it.
+    TextLookup LanguageTexts();
 
     HINSTANCE instance_ = nullptr;
     bool oleInitialised_ = false;

@@ -77,8 +77,6 @@ class CHalvertoneDlg : private DialogWindow {
     HMENU TrayMenu() const { return subMenu_; }
     // The camera's filter while the capture graph runs (null without one).
     IBaseFilter* CaptureDevice() const { return graph_.CaptureDevice(); }
-    // Rebuilds the capture graph without messages; true when frames will flow again.
-    bool Reconnect();
     // The camera watchdog: when frames stop arriving the toolbar hides, the icon says so and
     // the camera is rebuilt every 3 s until it is back.
     void WatchCamera();
@@ -114,6 +112,8 @@ class CHalvertoneDlg : private DialogWindow {
     void OnDisplayChange();
     void Watchdog();
     void ReconnectTimer();
+    // Rebuilds the capture graph without messages; true when frames will flow again.
+    bool Reconnect();
     std::string Text(const char* section, const char* key, size_t chars) const;
 
     MainWindowContext c_;
