@@ -139,12 +139,7 @@ TEST(CameraViewProgram, ALampAtStartShowsUpTintedInTheView) {
     ProgramCopy copy(testing::Settings("1d6b", "0222"), 20000);
     const DWORD pid = copy.Start(kProgram, "");
     // The failed room check shows the main window with its message.
-    HWND main = WaitForWindow(
-        [&] {
-            HWND w = MainWindowOf(pid);
-            return w && IsWindowVisible(w) ? w : nullptr;
-        },
-        12000);
+    HWND main = WaitForWindow([&] { return VisibleMainWindowOf(pid); }, 12000);
     ASSERT_NE(main, nullptr) << "the failed room check did not show the main window";
     // Its message comes with a way to the view.
     HWND button = GetDlgItem(main, ID_CAMERA_VIEW);

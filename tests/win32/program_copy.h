@@ -176,6 +176,12 @@ inline HWND MainWindowOf(DWORD pid) {
     return nullptr;
 }
 
+// The main window of `pid` once it shows itself (a failed room check), or null.
+inline HWND VisibleMainWindowOf(DWORD pid) {
+    HWND w = MainWindowOf(pid);
+    return w && IsWindowVisible(w) ? w : nullptr;
+}
+
 // A message box of `pid` with `caption` that has a button `buttonId`, or null.
 inline HWND MessageBoxOf(DWORD pid, const std::string& caption, int buttonId) {
     for (HWND w : WindowsOf(pid, "#32770", caption))

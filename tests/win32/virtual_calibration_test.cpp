@@ -326,12 +326,7 @@ TEST(VirtualCalibration, ALampInViewFailsTheStartUpCheckAndTheMainWindowSaysSoIn
     ProgramCopy copy(SettingsText(""), 20000);
     const DWORD pid = copy.Start("halvertone.exe", "");
     ASSERT_NE(pid, 0u);
-    HWND main = WaitForWindow(
-        [&] {
-            HWND w = MainWindowOf(pid);
-            return w && IsWindowVisible(w) ? w : nullptr;
-        },
-        12000);
+    HWND main = WaitForWindow([&] { return testing::VisibleMainWindowOf(pid); }, 12000);
     ASSERT_NE(main, nullptr) << "the main window was not shown after the check";
     EXPECT_EQ(ItemText(main, kStatusLine),
               "The camera sees a strong light. Move lamps away from the screen or close the "
